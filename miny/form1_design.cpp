@@ -1,0 +1,115 @@
+// The window as designed: every control with the properties it starts with,
+// and the pictures it holds before the window loads.
+#include "form1.h"
+
+#include "picture.h"
+
+#include <array>
+
+namespace miny {
+
+namespace {
+
+const rt::Color olive = rt::RGB(128, 128, 0);
+const rt::Color green = rt::RGB(0, 128, 0);
+const rt::Color lightYellow = rt::RGB(255, 255, 128);
+
+// Narrow enough for "54 miny", "27 min" and "1000s" to fit the 48 x 13-pixel
+// labels, and for "54 miny" to fit beside the box in the 57-pixel check box.
+const rt::Font labelFont{"DejaVu Sans Condensed", 11, false};
+const rt::Font checkBoxFont{"DejaVu Sans Condensed", 10, false};
+
+const std::array<const char *, 15> cellPictures = {
+    "digit1", "digit2", "digit3", "digit4", "digit5", "digit6", "digit7", "digit8",
+    "covered", "uncovered", "flag", "question", "mine", "minehit", "wrongflag",
+};
+
+const std::array<const char *, 5> facePictures = {
+    "face_normal", "face_pressing", "face_dead", "face_cool", "face_sunken",
+};
+
+rt::Picture asset(const std::string &name)
+{
+    return rt::LoadPicture(":/miny/" + name + ".png");
+}
+
+} // namespace
+
+void Form1::declareControls()
+{
+    setCaption("Miny");
+    setIcon(asset("icon"));
+    setWidth(2370 + rt::Form::frameWidth);
+    setHeight(2175 + rt::Form::frameHeight);
+
+    Check1.Move(120, 1920, 855, 255);
+    Check1.setCaption("54 miny");
+    Check1.setFont(checkBoxFont);
+    Check1.setValue(1);
+    Check1.setTabStop(true);
+
+    Timer1.setInterval(1000);
+    Timer1.setEnabled(true);
+
+    rt::Image &face = Image1.addDesignElement(5);
+    face.Move(1920, 1440, 375, 375);
+    face.setPicture(asset("placeholder_face"));
+
+    Shape2.Move(0, 1440, 975, 375);
+    Shape2.setBorderColor(olive);
+
+    for (rt::Label *label : {&Label2, &Label1}) {
+        label->setBackColor(green);
+        label->setForeColor(lightYellow);
+        label->setFont(labelFont);
+    }
+    Label2.Move(120, 1560, 735, 195);
+    Label2.setCaption("Label2");
+
+    Shape1.Move(0, 960, 975, 375);
+    Shape1.setBorderColor(olive);
+
+    Label1.Move(120, 1080, 720, 195);
+    Label1.setCaption("Label1");
+
+    rt::Image &cellTemplate = Image3.addDesignElement(0);
+    cellTemplate.Move(1920, 720, 225, 225);
+    cellTemplate.setPicture(asset("placeholder_cell"));
+
+    for (int k = 14; k >= 0; --k) {
+        rt::Image &image = Image2.addDesignElement(k);
+        image.Move((k % 9) * 240, 480 + (k / 9) * 240, 225, 225);
+        image.setPicture(asset(cellPictures[k]));
+    }
+    for (int k = 4; k >= 0; --k) {
+        rt::Image &image = Image1.addDesignElement(k);
+        image.Move(k * 480, 0, 375, 375);
+        image.setPicture(asset(facePictures[k]));
+    }
+}
+
+void Form1::connectEvents()
+{
+    Image3.onMouseDown([this](Integer index, Integer button, Integer shift, float x, float y) {
+        Image3_MouseDown(index, button, shift, x, y);
+    });
+    Image3.onMouseUp([this](Integer index, Integer button, Integer shift, float x, float y) {
+        Image3_MouseUp(index, button, shift, x, y);
+    });
+    Image1.onMouseDown([this](Integer index, Integer button, Integer shift, float x, float y) {
+        Image1_MouseDown(index, button, shift, x, y);
+    });
+    Image1.onMouseUp([this](Integer index, Integer button, Integer shift, float x, float y) {
+        Image1_MouseUp(index, button, shift, x, y);
+    });
+    Check1.onClick([this] { Check1_Click(); });
+    Timer1.onTimer([this] { Timer1_Timer(); });
+}
+
+Form1::Form1()
+{
+    declareControls();
+    connectEvents();
+}
+
+} // namespace miny

@@ -1,0 +1,94 @@
+#include "form.h"
+
+#include "formwindow.h"
+#include "inputcodes.h"
+#include "messagebox.h"
+#include "statusbar.h"
+#include "toolkit.h"
+
+#include <QIcon>
+#include <QKeyEvent>
+
+namespace rt {
+
+FormWindow::FormWindow(Form &form) : form_(form)
+{
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint
+                   | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint
+                   | Qt::WindowCloseButtonHint);
+    setFocusPolicy(Qt::StrongFocus);
+}
+
+void FormWindow::keyPressEvent(QKeyEvent *event)
+{
+    const int keyCode = virtualKeyCode(event->key());
+    if (keyCode == 0) {
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    event->accept();
+    form_.Form_KeyDown(keyCode, shiftCode(event->modifiers()));
+}
+
+Form::Form()
+{
+    initializeToolkit();
+    window_ = std::make_unique<FormWindow>(*this);
+}
+
+Form::~Form() = default;
+
+QWidget *Form::window() const
+{
+    return window_.get();
+}
+
+void Form::Form_KeyDown(Integer, Integer) {}
+
+void Form::setCaption(const std::string &caption)
+{
+    window_->setWindowTitle(QString::fromStdString(caption));
+    setProgramTitle(caption);
+}
+
+void Form::setIcon(const Picture &icon)
+{
+    window_->setWindowIcon(QIcon(icon.pixmap()));
+}
+
+void Form::Load()
+{
+    Form_Load();
+}
+
+void Form::Show()
+{
+    window_->show();
+    // The window's first control that takes the focus has it from the start;
+    // a window without one takes the keyboard itself.
+    QWidget *first = window_->nextInFocusChain();
+    while (first && first != window_.get() && !(first->focusPolicy() & Qt::TabFocus))
+        first = first->nextInFocusChain();
+    if (first && first != window_.get())
+        first->setFocus();
+    else
+        window_->setFocus();
+}
+
+void Form::dockStatusBar(StatusBar *statusBar)
+{
+    statusBar_ = statusBar;
+}
+
+void Form::setOuterSize(float width, float height)
+{
+    width_ = width;
+    height_ = height;
+    const int clientWidth = Control::pixelsFromTwips(width - frameWidth);
+    const int clientHeight = Control::pixelsFromTwips(height - frameHeight);
+    window_->setFixedSize(qMax(clientWidth, 1), qMax(clientHeight, 1));
+    if (statusBar_)
+        statusBar_->dock(clientWidth, clientHeight);
+}
+
+} // namespace rt

@@ -1,0 +1,98 @@
+#include "imagearray.h"
+
+#include "form.h"
+
+#include <QWidget>
+
+namespace rt {
+
+namespace {
+
+constexpr long long maxIndex = 32767;
+
+// Puts widget directly above another in the stacking order, so that a family
+// of controls keeps the layer of its design-time element.
+void stackDirectlyAbove(QWidget *widget, QWidget *below)
+{
+    const QObjectList &siblings = below->parentWidget()->children();
+    const qsizetype at = siblings.indexOf(below);
+    for (qsizetype i = at + 1; i < siblings.size(); ++i) {
+        auto *next = qobject_cast<QWidget *>(siblings.at(i));
+        if (next && next != widget) {
+            widget->stackUnder(next);
+            return;
+        }
+    }
+    widget->raise();
+}
+
+} // namespace
+
+ImageArray::ImageArray(Form &form) : form_(form) {}
+
+bool ImageArray::exists(long long index) const
+{
+    return index >= 0 && index < static_cast<long long>(elements_.size()) && elements_[index];
+}
+
+Image &ImageArray::element(long long index)
+{
+    if (!exists(index))
+        raiseRuntimeError(ErrControlArrayElementMissing, "Prvek pole ovládacích prvků neexistuje");
+    return *elements_[index];
+}
+
+Image &ImageArray::create(long long index)
+{
+    if (index < 0 || index > maxIndex)
+        subscriptError();
+    if (exists(index))
+        raiseRuntimeError(ErrControlArrayElementExists, "Objekt je už načten");
+    if (index >= static_cast<long long>(elements_.size()))
+        elements_.resize(index + 1);
+    elements_[index] = std::make_unique<Image>(form_, static_cast<int>(index));
+    elements_[index]->setHandlers(shared_);
+    return *elements_[index];
+}
+
+Image &ImageArray::addDesignElement(int index)
+{
+    return create(index);
+}
+
+void ImageArray::load(long long index)
+{
+    const Image &templateImage = element(0);
+    Image &image = create(index);
+    image.setVisible(false);
+    image.copyFrom(templateImage);
+    stackDirectlyAbove(image.widget(), templateImage.widget());
+}
+
+void ImageArray::onMouseDown(MouseHandler handler)
+{
+    handlers_.mouseDown = std::move(handler);
+    shareHandlers();
+}
+
+void ImageArray::onMouseUp(MouseHandler handler)
+{
+    handlers_.mouseUp = std::move(handler);
+    shareHandlers();
+}
+
+void ImageArray::onClick(ClickHandler handler)
+{
+    handlers_.click = std::move(handler);
+    shareHandlers();
+}
+
+void ImageArray::shareHandlers()
+{
+    shared_ = std::make_shared<const Image::Handlers>(handlers_);
+    for (auto &image : elements_)
+        if (image)
+            image->setHandlers(shared_);
+}
+
+} // namespace rt

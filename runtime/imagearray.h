@@ -1,0 +1,45 @@
+#pragma once
+
+#include "array.h"
+#include "image.h"
+
+#include <memory>
+#include <vector>
+
+namespace rt {
+
+// A control array of images: one name, elements told apart by index. The
+// elements that exist at design time are created with addDesignElement;
+// Load(n) creates element n at run time as a hidden copy of element 0.
+class ImageArray
+{
+public:
+    explicit ImageArray(Form &form);
+
+    template <typename I>
+    Image &operator()(I index) { return element(detail::indexValue(index)); }
+
+    Image &addDesignElement(int index);
+    template <typename I>
+    void Load(I index) { load(detail::indexValue(index)); }
+
+    bool exists(long long index) const;
+    int upperBound() const { return static_cast<int>(elements_.size()) - 1; }
+
+    void onMouseDown(MouseHandler handler);
+    void onMouseUp(MouseHandler handler);
+    void onClick(ClickHandler handler);
+
+private:
+    Image &element(long long index);
+    void load(long long index);
+    Image &create(long long index);
+    void shareHandlers();
+
+    Form &form_;
+    std::vector<std::unique_ptr<Image>> elements_;
+    Image::Handlers handlers_;
+    std::shared_ptr<const Image::Handlers> shared_ = std::make_shared<const Image::Handlers>();
+};
+
+} // namespace rt

@@ -1,0 +1,34 @@
+#pragma once
+
+#include <memory>
+#include <string>
+
+class QPixmap;
+
+namespace rt {
+
+// A shared, immutable picture. Copying a Picture shares the picture object;
+// two Pictures are the same picture exactly when their handles are equal.
+class Picture
+{
+public:
+    Picture();
+
+    long Handle() const;
+    bool isNull() const;
+    int pixelWidth() const;
+    int pixelHeight() const;
+    const QPixmap &pixmap() const;
+
+private:
+    friend Picture LoadPicture(const std::string &resourcePath);
+    struct Data;
+    std::shared_ptr<const Data> data_;
+};
+
+// Creates a new picture object from a picture compiled into the program
+// (a resource path such as ":/miny/flag.png"). A missing picture is a
+// run-time error.
+Picture LoadPicture(const std::string &resourcePath);
+
+} // namespace rt

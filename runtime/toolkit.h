@@ -1,0 +1,21 @@
+#pragma once
+
+namespace rt {
+
+// Sets up the look every window shares. Safe to call more than once.
+void initializeToolkit();
+
+// The program's application object and event loop.
+class Application
+{
+public:
+    Application(int &argc, char **argv);
+    ~Application();
+    int exec();
+
+private:
+    struct Data;
+    Data *data_;
+};
+
+} // namespace rt
