@@ -40,6 +40,14 @@ void Control::Move(float left, float top, float width, float height)
     place();
 }
 
+void Control::ZOrder(int position)
+{
+    if (position == 0)
+        widget_->raise();
+    else
+        widget_->lower();
+}
+
 void Control::copyPlacementFrom(const Control &other)
 {
     Move(other.left_, other.top_, other.width_, other.height_);

@@ -30,6 +30,9 @@ public:
     template <typename V> void setHeight(V twips) { setHeightTwips(Single(twips)); }
     void setVisible(bool visible);
     void Move(float left, float top, float width, float height);
+    // 0 brings the control in front of the window's other controls, 1 sends
+    // it behind them.
+    void ZOrder(int position = 0);
 
     Form &form() const { return form_; }
     QWidget *widget() const { return widget_; }

@@ -32,21 +32,28 @@ void ImageWidget::mousePressEvent(QMouseEvent *event)
     const int button = buttonCode(event->button());
     if (button == 0)
         return;
+    pressedButtons_ |= event->button();
     if (button == LeftButton)
         clickPending_ = true;
     const QPointF at = event->position();
     image_.raiseMouseDown(button, shiftCode(event->modifiers()), at.x() * 15, at.y() * 15);
 }
 
-// The second press of a quick double click is a press like any other.
+// The second press of a quick double click is a press like any other. Qt
+// reports it as a double click, on some paths after a press of its own.
 void ImageWidget::mouseDoubleClickEvent(QMouseEvent *event)
 {
+    if (event->buttons() & pressedButtons_ & event->button()) {
+        event->accept();
+        return;
+    }
     mousePressEvent(event);
 }
 
 void ImageWidget::mouseReleaseEvent(QMouseEvent *event)
 {
     event->accept();
+    pressedButtons_ &= ~event->button();
     const int button = buttonCode(event->button());
     if (button == 0)
         return;

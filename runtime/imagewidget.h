@@ -25,6 +25,7 @@ private:
     Image &image_;
     const QPixmap *pixmap_ = nullptr;
     bool clickPending_ = false;
+    Qt::MouseButtons pressedButtons_;
 };
 
 } // namespace rt

@@ -1,0 +1,65 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds, and then plays a game or runs the tests.
+#
+#   ./go miny | ./go pexeso   build and start a game
+#   ./go test                 build and run the whole test suite
+#   ./go test-sanitized       the same under AddressSanitizer + UndefinedBehaviorSanitizer
+#   ./go bench                build and run the benchmarks
+set -euo pipefail
+cd "$(dirname "$0")"
+
+packages=(build-essential cmake qt6-base-dev libgl-dev fonts-dejavu-core fonts-dejavu-extra
+          libbenchmark-dev)
+
+install_missing() {
+    local missing=()
+    for p in "${packages[@]}"; do
+        dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+    done
+    [ ${#missing[@]} -eq 0 ] && return 0
+    echo "Installing: ${missing[*]}"
+    local sudo=()
+    if [ "$(id -u)" -ne 0 ]; then
+        command -v sudo >/dev/null || { echo "Run this as root or install sudo: ${missing[*]} are missing." >&2; exit 1; }
+        sudo=(sudo)
+    fi
+    "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get update -q
+    "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends "${missing[@]}"
+}
+
+build() { # folder, cmake options...
+    local dir=$1; shift
+    cmake -S . -B "$dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@" >/dev/null
+    cmake --build "$dir" -j "$(nproc)" -- --no-print-directory >/dev/null
+}
+
+case "${1:-}" in
+    miny|pexeso)
+        install_missing
+        build build
+        exec "build/$1/$1"
+        ;;
+    test)
+        install_missing
+        build build
+        cd build && ctest --output-on-failure -j "$(nproc)"
+        ;;
+    test-sanitized)
+        install_missing
+        build build-sanitized -DSANITIZE=ON
+        cd build-sanitized
+        ASAN_OPTIONS=detect_leaks=1:abort_on_error=0 \
+        LSAN_OPTIONS="suppressions=$PWD/../tests/lsan.supp:print_suppressions=0" \
+        UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+            ctest --output-on-failure -j "$(nproc)"
+        ;;
+    bench)
+        install_missing
+        build build
+        for b in build/bench/bench_*; do [ -x "$b" ] && QT_QPA_PLATFORM=offscreen "$b"; done
+        ;;
+    *)
+        sed -n '2,8p' "$0" | sed 's/^# \{0,1\}//'
+        exit 2
+        ;;
+esac
