@@ -1,0 +1,78 @@
+#include "benchmain.h"
+#include "form1.h"
+#include "testsupport.h"
+
+#include <QTest>
+#include <QTimer>
+#include <QWidget>
+
+#include <benchmark/benchmark.h>
+
+namespace {
+
+// The largest single opening: 27 mines packed into the top-left corner and a
+// press on the far corner, which uncovers the other 373 cells.
+void dealPackedCorner(miny::Form1 &form)
+{
+    std::vector<float> draws;
+    for (int n = 0; n < 27; ++n) {
+        draws.push_back(support::drawFor(n % 20, 20));
+        draws.push_back(support::drawFor(n / 20, 20));
+    }
+    support::useScript(draws);
+    form.novahra();
+}
+
+std::unique_ptr<miny::Form1> packedCornerGame()
+{
+    support::useSeed(1);
+    auto form = std::make_unique<miny::Form1>();
+    form->Load();
+    form->window()->findChild<QTimer *>()->stop();
+    form->Check1.setValue(0);
+    return form;
+}
+
+void pressFarCorner(miny::Form1 &form)
+{
+    form.Image3_MouseDown(400, 1, 0, 0, 0);
+    form.Image3_MouseUp(400, 1, 0, 0, 0);
+}
+
+void BM_LargestOpening_Logic(benchmark::State &state)
+{
+    auto form = packedCornerGame();
+    for (auto _ : state) {
+        state.PauseTiming();
+        dealPackedCorner(*form);
+        state.ResumeTiming();
+        pressFarCorner(*form);
+    }
+    if (form->finished != -1)
+        state.SkipWithError("the opening did not win");
+}
+BENCHMARK(BM_LargestOpening_Logic)->Unit(benchmark::kMicrosecond);
+
+void BM_LargestOpening_WithRepaint(benchmark::State &state)
+{
+    auto form = packedCornerGame();
+    form->Show();
+    if (!QTest::qWaitForWindowExposed(form->window()))
+        state.SkipWithError("window not exposed");
+    for (auto _ : state) {
+        state.PauseTiming();
+        dealPackedCorner(*form);
+        form->window()->repaint();
+        state.ResumeTiming();
+        pressFarCorner(*form);
+        form->window()->repaint();
+    }
+}
+BENCHMARK(BM_LargestOpening_WithRepaint)->Unit(benchmark::kMicrosecond);
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    return runBenchmarks(argc, argv);
+}
