@@ -19,7 +19,15 @@ struct Application::Data
     QApplication app;
 };
 
-Application::Application(int &argc, char **argv) : data_(new Data{QApplication(argc, argv)})
+// At fractional display scales the window rounds to the nearest whole
+// factor, so every picture pixel stays a whole block of screen pixels.
+static void roundScaleFactor()
+{
+    QGuiApplication::setHighDpiScaleFactorRoundingPolicy(Qt::HighDpiScaleFactorRoundingPolicy::Round);
+}
+
+Application::Application(int &argc, char **argv)
+    : data_((roundScaleFactor(), new Data{QApplication(argc, argv)}))
 {
     initializeToolkit();
 }
