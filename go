@@ -5,10 +5,11 @@
 #   ./go test                 build and run the whole test suite
 #   ./go test-sanitized       the same under AddressSanitizer + UndefinedBehaviorSanitizer
 #   ./go bench                build and run the benchmarks
+#   ./go package              build the Debian package (install it with apt install ./build/*.deb)
 set -euo pipefail
 cd "$(dirname "$0")"
 
-packages=(build-essential cmake qt6-base-dev libgl-dev fonts-dejavu-core fonts-dejavu-extra
+packages=(build-essential dpkg-dev cmake qt6-base-dev libgl-dev fonts-dejavu-core fonts-dejavu-extra
           libbenchmark-dev)
 
 install_missing() {
@@ -58,8 +59,13 @@ case "${1:-}" in
         build build
         for b in build/bench/bench_*; do [ -x "$b" ] && QT_QPA_PLATFORM=offscreen "$b"; done
         ;;
+    package)
+        install_missing
+        build build -DCMAKE_BUILD_TYPE=Release
+        cd build && cpack
+        ;;
     *)
-        sed -n '2,8p' "$0" | sed 's/^# \{0,1\}//'
+        sed -n '2,9p' "$0" | sed 's/^# \{0,1\}//'
         exit 2
         ;;
 esac

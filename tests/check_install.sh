@@ -1,0 +1,37 @@
+#!/usr/bin/env bash
+# Installs the build into a scratch folder and checks that both games arrive
+# with their desktop entries and their icons at every size.
+set -u
+build=$1
+prefix=$(mktemp -d)
+trap 'rm -rf "$prefix"' EXIT
+status=0
+fail() { echo "FAIL: $1"; status=1; }
+
+cmake --install "$build" --prefix "$prefix" >/dev/null || { echo "FAIL: install"; exit 1; }
+
+png_size() { # width x height from the PNG header
+    local bytes
+    bytes=$(od -An -tu1 -j16 -N8 "$1" | tr -s ' ')
+    read -r w1 w2 w3 w4 h1 h2 h3 h4 <<<"$bytes"
+    echo "$(( (w1<<24)|(w2<<16)|(w3<<8)|w4 ))x$(( (h1<<24)|(h2<<16)|(h3<<8)|h4 ))"
+}
+
+for game in miny pexeso; do
+    [ -x "$prefix/bin/$game" ] || fail "bin/$game missing"
+    entry="$prefix/share/applications/$game.desktop"
+    [ -f "$entry" ] || { fail "$game.desktop missing"; continue; }
+    name=$( [ $game = miny ] && echo Miny || echo Pexeso )
+    grep -qx "Name=$name" "$entry" || fail "$game.desktop: Name is not $name"
+    grep -qx "Exec=$game" "$entry" || fail "$game.desktop: Exec"
+    grep -qx "Icon=$game" "$entry" || fail "$game.desktop: Icon"
+    grep -q "^Categories=Game;" "$entry" || fail "$game.desktop: not in the Game category"
+    grep -q "^Comment=..*" "$entry" || fail "$game.desktop: no comment"
+    for size in 32 64 128 256; do
+        icon="$prefix/share/icons/hicolor/${size}x${size}/apps/$game.png"
+        [ -f "$icon" ] || { fail "$game icon $size missing"; continue; }
+        [ "$(png_size "$icon")" = "${size}x${size}" ] || fail "$game icon $size is $(png_size "$icon")"
+    done
+done
+[ $status -eq 0 ] && echo "installed: both games with desktop entries and icons"
+exit $status
