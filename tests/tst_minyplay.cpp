@@ -1,9 +1,9 @@
 #include "form1.h"
 #include "messagebox.h"
 #include "minyfield.h"
+#include "minyplayer.h"
 #include "testsupport.h"
 
-#include <QRandomGenerator>
 #include <QTest>
 #include <QTimer>
 #include <QWidget>
@@ -682,32 +682,12 @@ void MinyPlayTest::randomPlay()
 {
     support::MessageRecorder messages;
     auto form = support::seededMineGame(2024);
-    QRandomGenerator chance(99);
-    std::map<QString, int> endings;
-    for (int event = 0; event < 30000; ++event) {
-        const int kind = chance.bounded(100);
-        if (kind < 80) {
-            const int n = 1 + chance.bounded(400);
-            const int button = std::array{1, 1, 1, 2, 2, 4}[chance.bounded(6)];
-            form->Image3_MouseDown(n, button, 0, 0, 0);
-            form->Image3_MouseUp(n, button, 0, 0, 0);
-        } else if (kind < 82) {
-            form->Image1_MouseDown(5, 1, 0, 0, 0);
-            form->Image1_MouseUp(5, 1, 0, 0, 0);
-        } else if (kind < 83) {
-            form->Check1.setValue(1 - form->Check1.Value());
-            form->Check1_Click();
-        } else {
-            for (int ticks = chance.bounded(40); ticks > 0; --ticks)
-                form->Timer1_Timer();
-        }
-        const QString broken = support::brokenInvariant(*form);
-        if (!broken.isEmpty())
-            QFAIL(qPrintable(QString("event %1: %2").arg(event).arg(broken)));
-        if (form->finished == -1)
-            ++endings[form->seconds > 999 ? "time" : support::faceShown(*form) == Cool ? "won" : "lost"];
-    }
-    QVERIFY(endings["lost"] > 0);
+    support::MinyPlayer player(*form);
+    const support::PlayReport report = support::playRandomly(player, 30000, 99);
+    QCOMPARE(report.firstViolation, QString());
+    QCOMPARE(report.events, 30000L);
+    QVERIFY(player.timeOuts() > 0);
+    QCOMPARE(messages.shown.size(), std::size_t(player.timeOuts()));
 }
 
 QTEST_MAIN(MinyPlayTest)
