@@ -1,7 +1,10 @@
 #include "benchmain.h"
 #include "form1.h"
+#include "minyplayer.h"
+#include "messagebox.h"
 #include "testsupport.h"
 
+#include <QRandomGenerator>
 #include <QTest>
 #include <QTimer>
 #include <QWidget>
@@ -69,6 +72,21 @@ void BM_LargestOpening_WithRepaint(benchmark::State &state)
     }
 }
 BENCHMARK(BM_LargestOpening_WithRepaint)->Unit(benchmark::kMicrosecond);
+
+// A random player over many games of 54 mines: presses, face button, ticks.
+void BM_RandomPlayer(benchmark::State &state)
+{
+    rt::setMessageBoxHandler([](const std::string &, const std::string &) {});
+    auto form = packedCornerGame();
+    form->Check1.setValue(1);
+    form->novahra();
+    support::MinyPlayer player(*form);
+    QRandomGenerator chance(7);
+    for (auto _ : state)
+        player.playOneEvent(chance);
+    state.counters["events/s"] = benchmark::Counter(double(state.iterations()), benchmark::Counter::kIsRate);
+}
+BENCHMARK(BM_RandomPlayer)->Unit(benchmark::kMicrosecond);
 
 } // namespace
 

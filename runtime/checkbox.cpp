@@ -6,8 +6,6 @@ namespace rt {
 
 CheckBox::CheckBox(Form &form) : Control(form, new QCheckBox)
 {
-    // A narrow gap between box and caption, as small windows of this kind have.
-    checkBox()->setStyleSheet("QCheckBox { spacing: 4px; }");
     // clicked() is emitted for user toggles only, after the state has changed.
     QObject::connect(checkBox(), &QCheckBox::clicked, [this] {
         if (click_)
