@@ -39,15 +39,13 @@ struct Application::Data
     QApplication app;
 };
 
-// At fractional display scales the window rounds to the nearest whole
-// factor, so every picture pixel stays a whole block of screen pixels.
-static void roundScaleFactor()
+void roundDisplayScale()
 {
     QGuiApplication::setHighDpiScaleFactorRoundingPolicy(Qt::HighDpiScaleFactorRoundingPolicy::Round);
 }
 
 Application::Application(int &argc, char **argv)
-    : data_((roundScaleFactor(), new Data{QApplication(argc, argv)}))
+    : data_((roundDisplayScale(), new Data{QApplication(argc, argv)}))
 {
     initializeToolkit();
 }
