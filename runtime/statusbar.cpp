@@ -2,37 +2,41 @@
 
 #include "form.h"
 
+#include <QHBoxLayout>
 #include <QLabel>
-#include <QStatusBar>
 
 namespace rt {
 
-StatusBar::StatusBar(Form &form) : Control(form, new QStatusBar)
-{
-    statusBar()->setSizeGripEnabled(false);
-    statusBar()->setContentsMargins(0, 0, 0, 0);
-    form.dockStatusBar(this);
-}
+namespace {
 
-QStatusBar *StatusBar::statusBar() const
+constexpr int panelGap = 2;
+
+} // namespace
+
+StatusBar::StatusBar(Form &form) : Control(form, new QWidget)
 {
-    return static_cast<QStatusBar *>(widget());
+    // Whatever lies beneath the bar must not show through it.
+    widget()->setAutoFillBackground(true);
+    panelRow_ = new QHBoxLayout(widget());
+    panelRow_->setContentsMargins(0, 0, 0, 0);
+    panelRow_->setSpacing(panelGap);
+    form.dockStatusBar(this);
 }
 
 void StatusBar::addPanel(const std::string &text, float widthTwips)
 {
+    const int width = pixelsFromTwips(widthTwips);
     auto *panel = new QLabel(QString::fromStdString(text));
     panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     panel->setContentsMargins(1, 0, 1, 0);
-    panel->setMinimumWidth(pixelsFromTwips(widthTwips));
+    panel->setMinimumWidth(width);
     panel->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Ignored);
-    // Earlier panels keep their width; the latest one takes the rest.
-    for (QLabel *earlier : panels_) {
-        statusBar()->removeWidget(earlier);
-        statusBar()->addWidget(earlier, 0);
-        earlier->show();
+    if (!panels_.empty()) {
+        QLabel *previous = panels_.back();
+        previous->setFixedWidth(previous->minimumWidth());
+        panelRow_->setStretchFactor(previous, 0);
     }
-    statusBar()->addWidget(panel, 1);
+    panelRow_->addWidget(panel, 1);
     panels_.push_back(panel);
 }
 
@@ -45,7 +49,7 @@ std::string StatusBar::panelText(int panel) const
 
 void StatusBar::setFont(const Font &font)
 {
-    statusBar()->setFont(toQFont(font));
+    widget()->setFont(toQFont(font));
 }
 
 void StatusBar::dock(int clientWidthPixels, int clientHeightPixels)

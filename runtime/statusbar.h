@@ -6,14 +6,14 @@
 #include <string>
 #include <vector>
 
+class QHBoxLayout;
 class QLabel;
-class QStatusBar;
 
 namespace rt {
 
 // The common-controls status bar: docked to the bottom of its window at the
-// full width, with text panels from left to right. The last panel takes the
-// rest of the bar's width.
+// full width, opaque, with sunken text panels from left to right. Every panel
+// but the last keeps its width; the last one takes the rest of the bar.
 class StatusBar : public Control
 {
 public:
@@ -27,8 +27,7 @@ public:
     void dock(int clientWidthPixels, int clientHeightPixels);
 
 private:
-    QStatusBar *statusBar() const;
-
+    QHBoxLayout *panelRow_;
     std::vector<QLabel *> panels_;
 };
 

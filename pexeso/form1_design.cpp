@@ -1,0 +1,81 @@
+// The window as designed: every control with the properties it starts with,
+// and the pictures it holds before the window loads.
+#include "form1.h"
+
+#include "picture.h"
+#include "style.h"
+
+#include <string>
+
+namespace pexeso {
+
+namespace {
+
+// The dialog font of 8.25 points, 11 pixels high.
+const rt::Font statusBarFont{"DejaVu Sans", 11, false};
+
+rt::Picture asset(const std::string &name)
+{
+    return rt::LoadPicture(":/pexeso/" + name + ".png");
+}
+
+// Image2(0) is the empty place, Image2(1) the card back, Image2(2) to
+// Image2(19) the faces 1 to 18.
+rt::Picture sourcePicture(int k)
+{
+    if (k == 0)
+        return asset("empty");
+    if (k == 1)
+        return asset("back");
+    const int face = k - 1;
+    return asset(face < 10 ? "face0" + std::to_string(face) : "face" + std::to_string(face));
+}
+
+} // namespace
+
+void Form1::declareControls()
+{
+    setCaption("Pexeso");
+    setIcon(asset("icon"));
+    setWidth(6510 + rt::Form::frameWidth);
+    setHeight(5610 + rt::Form::frameHeight);
+
+    StatusBar1.Move(0, 5385, 6510, 225);
+    StatusBar1.setFont(statusBarFont);
+    StatusBar1.addPanel("N...nová hra", 1141);
+    // The second panel has no text; it takes the rest of the bar beyond the
+    // 2-pixel gap between the panels.
+    StatusBar1.addPanel("", 6510 - 1141 - 30);
+
+    rt::Image &placeTemplate = Image3.addDesignElement(0);
+    placeTemplate.Move(1080, 4320, 1050, 1050);
+    placeTemplate.setPicture(asset("place0"));
+
+    for (int k = 19; k >= 0; --k) {
+        rt::Image &source = Image2.addDesignElement(k);
+        if (k <= 3)
+            source.Move(840 + k * 1080, 0, 1050, 1050);
+        else
+            source.Move(((k - 4) % 5) * 1080, (1 + (k - 4) / 5) * 1080, 1050, 1050);
+        source.setPicture(sourcePicture(k));
+    }
+
+    rt::Image &tileTemplate = Image1.addDesignElement(0);
+    tileTemplate.Move(0, 0, 750, 750);
+    tileTemplate.setPicture(asset("tile"));
+    // The tiles loaded from it stay in its layer, beneath the cards and the bar.
+    tileTemplate.ZOrder(1);
+}
+
+void Form1::connectEvents()
+{
+    Image3.onClick([this](Integer index) { Image3_Click(index); });
+}
+
+Form1::Form1()
+{
+    declareControls();
+    connectEvents();
+}
+
+} // namespace pexeso

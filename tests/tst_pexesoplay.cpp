@@ -1,0 +1,692 @@
+#include "form1.h"
+#include "messagebox.h"
+#include "testsupport.h"
+
+#include <QImage>
+#include <QKeyEvent>
+#include <QTest>
+#include <QWidget>
+#include <QWindow>
+
+#include <map>
+#include <memory>
+#include <random>
+#include <vector>
+
+using pexeso::Form1;
+
+namespace {
+
+const QString winText = QString::fromUtf8("Blahopřeji k výhře!");
+
+// Everything a click or a key can change.
+struct Snapshot
+{
+    std::vector<int> cardof;
+    std::vector<int> removed;
+    std::vector<long> pictures;
+    int pairsleft;
+    int turned;
+    int firstcard;
+    int secondcard;
+    bool operator==(const Snapshot &) const = default;
+};
+
+Snapshot snapshot(Form1 &form)
+{
+    Snapshot s{{}, {}, {}, form.pairsleft.value(), form.turned.value(), form.firstcard.value(),
+               form.secondcard.value()};
+    for (int n = 0; n <= 35; ++n) {
+        s.cardof.push_back(form.cardof(n).value());
+        s.removed.push_back(form.removed(n).value());
+        s.pictures.push_back(form.Image3(n).picture().Handle());
+    }
+    return s;
+}
+
+// The element of Image2 whose picture place n shows, or -1.
+int shownSource(Form1 &form, int place)
+{
+    for (int k = 0; k <= 19; ++k)
+        if (form.Image3(place).picture().Handle() == form.Image2(k).picture().Handle())
+            return k;
+    return -1;
+}
+
+bool faceUp(Form1 &form, int place)
+{
+    return (form.turned >= 1 && form.firstcard == place) || (form.turned == 2 && form.secondcard == place);
+}
+
+// What place n must show: the empty place once removed, its face while up,
+// the back otherwise.
+int expectedSource(Form1 &form, int place)
+{
+    if (form.removed(place) == rt::True)
+        return 0;
+    if (faceUp(form, place))
+        return form.cardof(place).value();
+    return 1;
+}
+
+// An empty string while the state is sound, else what is wrong with it.
+QString brokenInvariant(Form1 &form)
+{
+    std::map<int, std::vector<int>> placesOf;
+    int removedPlaces = 0;
+    for (int n = 0; n <= 35; ++n) {
+        placesOf[form.cardof(n).value()].push_back(n);
+        const int removed = form.removed(n).value();
+        if (removed != 0 && removed != -1)
+            return QString("removed(%1) is %2").arg(n).arg(removed);
+        removedPlaces += removed == -1;
+        if (shownSource(form, n) != expectedSource(form, n))
+            return QString("place %1 shows %2, not %3").arg(n).arg(shownSource(form, n)).arg(expectedSource(form, n));
+        if (!form.Image3(n).Visible())
+            return QString("place %1 is hidden").arg(n);
+    }
+    if (placesOf.size() != 18 || placesOf.begin()->first != 2 || placesOf.rbegin()->first != 19)
+        return "the values are not 2..19";
+    for (const auto &[value, places] : placesOf) {
+        if (places.size() != 2)
+            return QString("value %1 lies on %2 places").arg(value).arg(places.size());
+        if (form.removed(places[0]) != form.removed(places[1]))
+            return QString("only one card of value %1 is removed").arg(value);
+    }
+    if (form.pairsleft != 18 - removedPlaces / 2)
+        return QString("pairsleft is %1 with %2 places removed").arg(form.pairsleft.value()).arg(removedPlaces);
+    if (form.turned > 2)
+        return QString("turned is %1").arg(form.turned.value());
+    if (form.turned == 2 && form.firstcard == form.secondcard)
+        return "the same card was turned twice";
+    for (int k = 0; k <= 19; ++k)
+        if (form.Image2(k).Visible())
+            return QString("Image2(%1) is visible").arg(k);
+    return {};
+}
+
+// Games are played in order of value: the pair of 19 is the last one.
+constexpr int lastValue = 19;
+
+enum class Setup { NoCardUp, OneCardUp, TwoUpPair, TwoUpDifferent, WinShown, AllCleared };
+
+} // namespace
+
+Q_DECLARE_METATYPE(Setup)
+Q_DECLARE_METATYPE(Qt::KeyboardModifiers)
+Q_DECLARE_METATYPE(Qt::MouseButton)
+
+class PexesoPlayTest : public QObject
+{
+    Q_OBJECT
+
+private:
+    std::unique_ptr<Form1> form;
+    std::unique_ptr<support::MessageRecorder> messages;
+
+    QWidget *place(int n) { return form->Image3(n).widget(); }
+    void click(int n) { QTest::mouseClick(place(n), Qt::LeftButton); }
+
+    std::vector<int> placesOf(int value)
+    {
+        std::vector<int> places;
+        for (int n = 0; n <= 35; ++n)
+            if (form->cardof(n) == value)
+                places.push_back(n);
+        return places;
+    }
+
+    // The other place holding the card of place n.
+    int partnerOf(int n)
+    {
+        const std::vector<int> pair = placesOf(form->cardof(n).value());
+        return pair[0] == n ? pair[1] : pair[0];
+    }
+
+    // Takes the pair of value v off the table with three clicks.
+    void takePair(int value)
+    {
+        const std::vector<int> pair = placesOf(value);
+        click(pair[0]);
+        click(pair[1]);
+        click(pair[0]);
+    }
+
+    // Every state starts with the pair of value 2 off the table, so that an
+    // empty place is there to click.
+    void reach(Setup setup)
+    {
+        takePair(2);
+        switch (setup) {
+        case Setup::NoCardUp:
+            break;
+        case Setup::OneCardUp:
+            click(placesOf(3)[0]);
+            break;
+        case Setup::TwoUpPair:
+            click(placesOf(3)[0]);
+            click(placesOf(3)[1]);
+            break;
+        case Setup::TwoUpDifferent:
+            click(placesOf(3)[0]);
+            click(placesOf(4)[1]);
+            break;
+        case Setup::WinShown:
+        case Setup::AllCleared:
+            for (int value = 3; value < lastValue; ++value)
+                takePair(value);
+            click(placesOf(lastValue)[0]);
+            click(placesOf(lastValue)[1]);
+            if (setup == Setup::AllCleared)
+                click(placesOf(lastValue)[0]);
+            break;
+        }
+    }
+
+    static void addSetupRows(const char *suffix = "")
+    {
+        const std::vector<std::pair<const char *, Setup>> setups = {
+            {"no card up", Setup::NoCardUp},           {"one card up", Setup::OneCardUp},
+            {"two up, a pair", Setup::TwoUpPair},      {"two up, different", Setup::TwoUpDifferent},
+            {"win shown", Setup::WinShown},            {"all cleared", Setup::AllCleared},
+        };
+        for (const auto &[name, setup] : setups)
+            QTest::newRow(qPrintable(QString(name) + suffix)) << setup;
+    }
+
+    void verifyDealtAfresh()
+    {
+        QCOMPARE(form->pairsleft.value(), 18);
+        QCOMPARE(form->turned.value(), 0);
+        for (int n = 0; n <= 35; ++n) {
+            QCOMPARE(form->removed(n).value(), 0);
+            QCOMPARE(shownSource(*form, n), 1);
+        }
+        const QString broken = brokenInvariant(*form);
+        QVERIFY2(broken.isEmpty(), qPrintable(broken));
+    }
+
+private slots:
+    void init();
+    void cleanup();
+
+    void emptyPlaceChangesNothing_data();
+    void emptyPlaceChangesNothing();
+    void firstCardAgainChangesNothing_data();
+    void firstCardAgainChangesNothing();
+    void clickWithTwoUpOnlyResolves_data();
+    void clickWithTwoUpOnlyResolves();
+    void unmatchedCardsKeepTheirValues();
+    void winMessage_data();
+    void winMessage();
+    void winMessageOncePerGame();
+    void newGameKey_data();
+    void newGameKey();
+    void heldNewGameKeyDealsAgain();
+    void otherKeysDoNothing_data();
+    void otherKeysDoNothing();
+    void otherButtonsDoNothing_data();
+    void otherButtonsDoNothing();
+    void doubleClickIsTwoClicks_data();
+    void doubleClickIsTwoClicks();
+    void pressAndReleaseApartIsNoClick_data();
+    void pressAndReleaseApartIsNoClick();
+    void randomPlay_data();
+    void randomPlay();
+};
+
+void PexesoPlayTest::init()
+{
+    form.reset();
+    messages.reset();
+    support::useSeed(20240611);
+    messages = std::make_unique<support::MessageRecorder>();
+    form = std::make_unique<Form1>();
+    form->Load();
+    QVERIFY(support::showAndWait(form->window()));
+}
+
+void PexesoPlayTest::cleanup()
+{
+    form.reset();
+    messages.reset();
+}
+
+void PexesoPlayTest::emptyPlaceChangesNothing_data()
+{
+    QTest::addColumn<Setup>("setup");
+    addSetupRows();
+}
+
+void PexesoPlayTest::emptyPlaceChangesNothing()
+{
+    QFETCH(Setup, setup);
+    reach(setup);
+    const Snapshot before = snapshot(*form);
+    const std::size_t shown = messages->shown.size();
+    for (int n = 0; n <= 35; ++n) {
+        if (form->removed(n) == rt::True) {
+            click(n);
+            QVERIFY(snapshot(*form) == before);
+        }
+    }
+    QCOMPARE(messages->shown.size(), shown);
+}
+
+void PexesoPlayTest::firstCardAgainChangesNothing_data()
+{
+    QTest::addColumn<bool>("lastPair");
+    QTest::newRow("pairs left") << false;
+    QTest::newRow("the last pair") << true;
+}
+
+void PexesoPlayTest::firstCardAgainChangesNothing()
+{
+    QFETCH(bool, lastPair);
+    if (lastPair)
+        for (int value = 2; value < lastValue; ++value)
+            takePair(value);
+    const int card = placesOf(lastValue)[1];
+    click(card);
+    const Snapshot before = snapshot(*form);
+    QCOMPARE(before.turned, 1);
+    click(card);
+    click(card);
+    QVERIFY(snapshot(*form) == before);
+    QCOMPARE(shownSource(*form, card), lastValue);
+    QVERIFY(messages->shown.empty());
+}
+
+void PexesoPlayTest::clickWithTwoUpOnlyResolves_data()
+{
+    QTest::addColumn<bool>("pair");
+    QTest::addColumn<QString>("clicked");
+    for (bool pair : {true, false})
+        for (const char *clicked : {"first", "second", "face down"})
+            QTest::newRow(qPrintable(QString(pair ? "pair, " : "different, ") + clicked)) << pair << QString(clicked);
+}
+
+void PexesoPlayTest::clickWithTwoUpOnlyResolves()
+{
+    QFETCH(bool, pair);
+    QFETCH(QString, clicked);
+    const int first = placesOf(5)[1];
+    const int second = pair ? placesOf(5)[0] : placesOf(6)[0];
+    const int faceDown = placesOf(7)[0];
+    click(first);
+    click(second);
+    QCOMPARE(form->turned.value(), 2);
+    QCOMPARE(shownSource(*form, first), 5);
+    QCOMPARE(shownSource(*form, second), pair ? 5 : 6);
+    const std::vector<int> values = snapshot(*form).cardof;
+
+    click(clicked == "first" ? first : clicked == "second" ? second : faceDown);
+    QCOMPARE(form->turned.value(), 0);
+    QCOMPARE(form->pairsleft.value(), pair ? 17 : 18);
+    QCOMPARE(form->removed(first).value(), pair ? -1 : 0);
+    QCOMPARE(form->removed(second).value(), pair ? -1 : 0);
+    QCOMPARE(shownSource(*form, first), pair ? 0 : 1);
+    QCOMPARE(shownSource(*form, second), pair ? 0 : 1);
+    QCOMPARE(shownSource(*form, faceDown), 1);
+    QVERIFY(snapshot(*form).cardof == values);
+    const QString broken = brokenInvariant(*form);
+    QVERIFY2(broken.isEmpty(), qPrintable(broken));
+}
+
+// Turned back, two different cards show the same faces when turned again,
+// on screen too.
+void PexesoPlayTest::unmatchedCardsKeepTheirValues()
+{
+    const int first = placesOf(8)[0];
+    const int second = placesOf(9)[1];
+    auto faceOnScreen = [this](int n) {
+        return support::grab(form->window()).copy(place(n)->geometry());
+    };
+    const QImage back = QImage(":/pexeso/back.png").convertToFormat(QImage::Format_RGB32);
+    const QImage face8 = QImage(":/pexeso/face07.png").convertToFormat(QImage::Format_RGB32);
+    const QImage face9 = QImage(":/pexeso/face08.png").convertToFormat(QImage::Format_RGB32);
+
+    click(first);
+    click(second);
+    QCOMPARE(faceOnScreen(first), face8);
+    QCOMPARE(faceOnScreen(second), face9);
+    click(second);
+    QCOMPARE(faceOnScreen(first), back);
+    QCOMPARE(faceOnScreen(second), back);
+    QCOMPARE(form->cardof(first).value(), 8);
+    QCOMPARE(form->cardof(second).value(), 9);
+
+    click(second);
+    click(first);
+    QCOMPARE(faceOnScreen(first), face8);
+    QCOMPARE(faceOnScreen(second), face9);
+    QCOMPARE(form->firstcard.value(), second);
+    QCOMPARE(form->secondcard.value(), first);
+}
+
+void PexesoPlayTest::winMessage_data()
+{
+    QTest::addColumn<bool>("withMisses");
+    QTest::addColumn<bool>("resolveOnSecond");
+    QTest::newRow("straight, resolved on the first card") << false << false;
+    QTest::newRow("straight, resolved on the second card") << false << true;
+    QTest::newRow("with misses, resolved on the first card") << true << false;
+    QTest::newRow("with misses, resolved on the second card") << true << true;
+}
+
+void PexesoPlayTest::winMessage()
+{
+    QFETCH(bool, withMisses);
+    QFETCH(bool, resolveOnSecond);
+    // At the moment the box opens, the last pair lies face up.
+    struct Seen { QString text; QString title; int turned; int pairsleft; int first; int second; };
+    std::vector<Seen> seen;
+    rt::setMessageBoxHandler([&](const std::string &text, const std::string &title) {
+        seen.push_back({QString::fromStdString(text), QString::fromStdString(title), form->turned.value(),
+                        form->pairsleft.value(), shownSource(*form, form->firstcard.value()),
+                        shownSource(*form, form->secondcard.value())});
+    });
+
+    for (int value = 2; value < lastValue; ++value) {
+        if (withMisses) {
+            click(placesOf(value)[0]);
+            click(placesOf(lastValue)[0]);
+            click(placesOf(lastValue)[0]);
+        }
+        const std::vector<int> pair = placesOf(value);
+        click(pair[0]);
+        click(pair[1]);
+        QVERIFY2(seen.empty(), qPrintable(QString("shown with %1 pairs left").arg(form->pairsleft.value())));
+        click(pair[0]);
+    }
+    QCOMPARE(form->pairsleft.value(), 1);
+    const std::vector<int> last = placesOf(lastValue);
+    click(last[1]);
+    QVERIFY(seen.empty());
+    click(last[0]);
+    QCOMPARE(seen.size(), std::size_t(1));
+    QCOMPARE(seen[0].text, winText);
+    QCOMPARE(seen[0].title, QString("Pexeso"));
+    QCOMPARE(seen[0].turned, 2);
+    QCOMPARE(seen[0].pairsleft, 1);
+    QCOMPARE(seen[0].first, lastValue);
+    QCOMPARE(seen[0].second, lastValue);
+    // After the box the game still has two cards up.
+    QCOMPARE(form->turned.value(), 2);
+    QCOMPARE(shownSource(*form, last[0]), lastValue);
+    QCOMPARE(shownSource(*form, last[1]), lastValue);
+
+    click(resolveOnSecond ? last[0] : last[1]);
+    QCOMPARE(form->pairsleft.value(), 0);
+    QCOMPARE(form->turned.value(), 0);
+    for (int n = 0; n <= 35; ++n)
+        QCOMPARE(shownSource(*form, n), 0);
+    const Snapshot cleared = snapshot(*form);
+    for (int n = 0; n <= 35; ++n)
+        click(n);
+    QVERIFY(snapshot(*form) == cleared);
+    QCOMPARE(seen.size(), std::size_t(1));
+}
+
+void PexesoPlayTest::winMessageOncePerGame()
+{
+    for (int game = 1; game <= 3; ++game) {
+        for (int value = 2; value <= lastValue; ++value)
+            takePair(value);
+        for (int n = 0; n <= 35; ++n)
+            click(n);
+        QCOMPARE(messages->shown.size(), std::size_t(game));
+        QCOMPARE(QString::fromStdString(messages->shown.back().first), winText);
+        QCOMPARE(messages->shown.back().second, std::string("Pexeso"));
+        QTest::keyClick(form->window(), Qt::Key_N);
+    }
+}
+
+void PexesoPlayTest::newGameKey_data()
+{
+    QTest::addColumn<Setup>("setup");
+    QTest::addColumn<Qt::KeyboardModifiers>("modifiers");
+    const std::vector<std::pair<const char *, Qt::KeyboardModifiers>> modifiers = {
+        {"", Qt::NoModifier},
+        {", Shift", Qt::ShiftModifier},
+        {", Ctrl", Qt::ControlModifier},
+        {", Alt", Qt::AltModifier},
+    };
+    const std::vector<std::pair<const char *, Setup>> setups = {
+        {"no card up", Setup::NoCardUp},           {"one card up", Setup::OneCardUp},
+        {"two up, a pair", Setup::TwoUpPair},      {"two up, different", Setup::TwoUpDifferent},
+        {"win shown", Setup::WinShown},            {"all cleared", Setup::AllCleared},
+    };
+    for (const auto &[setupName, setup] : setups)
+        for (const auto &[modifierName, modifier] : modifiers)
+            QTest::newRow(qPrintable(QString(setupName) + modifierName)) << setup << modifier;
+}
+
+void PexesoPlayTest::newGameKey()
+{
+    QFETCH(Setup, setup);
+    QFETCH(Qt::KeyboardModifiers, modifiers);
+    reach(setup);
+    const std::size_t shown = messages->shown.size();
+    QTest::keyClick(form->window(), Qt::Key_N, modifiers);
+    verifyDealtAfresh();
+    QCOMPARE(messages->shown.size(), shown);
+
+    // The next click starts a fresh turn.
+    const int card = placesOf(10)[0];
+    click(card);
+    QCOMPARE(form->turned.value(), 1);
+    QCOMPARE(form->firstcard.value(), card);
+    QCOMPARE(shownSource(*form, card), 10);
+}
+
+// Auto-repeat sends the key again and again; each one deals.
+void PexesoPlayTest::heldNewGameKeyDealsAgain()
+{
+    for (int repeat = 0; repeat < 3; ++repeat) {
+        click(placesOf(11)[0]);
+        QCOMPARE(form->turned.value(), 1);
+        QKeyEvent press(QEvent::KeyPress, Qt::Key_N, Qt::NoModifier, "n", repeat > 0);
+        QApplication::sendEvent(form->window(), &press);
+        verifyDealtAfresh();
+    }
+}
+
+void PexesoPlayTest::otherKeysDoNothing_data()
+{
+    QTest::addColumn<Qt::Key>("key");
+    QTest::addColumn<Qt::KeyboardModifiers>("modifiers");
+    QTest::newRow("M") << Qt::Key_M << Qt::KeyboardModifiers(Qt::NoModifier);
+    QTest::newRow("Ctrl+M") << Qt::Key_M << Qt::KeyboardModifiers(Qt::ControlModifier);
+    QTest::newRow("O") << Qt::Key_O << Qt::KeyboardModifiers(Qt::NoModifier);
+    QTest::newRow("Space") << Qt::Key_Space << Qt::KeyboardModifiers(Qt::NoModifier);
+    QTest::newRow("Return") << Qt::Key_Return << Qt::KeyboardModifiers(Qt::NoModifier);
+    QTest::newRow("Escape") << Qt::Key_Escape << Qt::KeyboardModifiers(Qt::NoModifier);
+    QTest::newRow("F2") << Qt::Key_F2 << Qt::KeyboardModifiers(Qt::NoModifier);
+    QTest::newRow("7") << Qt::Key_7 << Qt::KeyboardModifiers(Qt::NoModifier);
+    QTest::newRow("Left") << Qt::Key_Left << Qt::KeyboardModifiers(Qt::NoModifier);
+    QTest::newRow("Shift") << Qt::Key_Shift << Qt::KeyboardModifiers(Qt::NoModifier);
+    QTest::newRow("Ñ") << Qt::Key_Ntilde << Qt::KeyboardModifiers(Qt::NoModifier);
+}
+
+void PexesoPlayTest::otherKeysDoNothing()
+{
+    QFETCH(Qt::Key, key);
+    QFETCH(Qt::KeyboardModifiers, modifiers);
+    for (Setup setup : {Setup::OneCardUp, Setup::TwoUpDifferent}) {
+        init();
+        reach(setup);
+        const Snapshot before = snapshot(*form);
+        QTest::keyClick(form->window(), key, modifiers);
+        QVERIFY(snapshot(*form) == before);
+    }
+}
+
+void PexesoPlayTest::otherButtonsDoNothing_data()
+{
+    QTest::addColumn<Qt::MouseButton>("button");
+    QTest::newRow("right") << Qt::RightButton;
+    QTest::newRow("middle") << Qt::MiddleButton;
+}
+
+void PexesoPlayTest::otherButtonsDoNothing()
+{
+    QFETCH(Qt::MouseButton, button);
+    for (Setup setup : {Setup::NoCardUp, Setup::OneCardUp, Setup::TwoUpDifferent}) {
+        init();
+        reach(setup);
+        const Snapshot before = snapshot(*form);
+        for (int n = 0; n <= 35; ++n) {
+            QTest::mouseClick(place(n), button);
+            QTest::mouseDClick(place(n), button);
+            QTest::mouseRelease(place(n), button);
+        }
+        QVERIFY(snapshot(*form) == before);
+    }
+}
+
+void PexesoPlayTest::doubleClickIsTwoClicks_data()
+{
+    QTest::addColumn<bool>("throughWindow");
+    QTest::addColumn<Setup>("setup");
+    QTest::addColumn<int>("turnedAfter");
+    for (bool throughWindow : {false, true}) {
+        const QString path = throughWindow ? " (window)" : " (widget)";
+        // One card up, a double click on another turns it and resolves the turn.
+        QTest::newRow(qPrintable("one card up" + path)) << throughWindow << Setup::OneCardUp << 0;
+        // Two up, a double click on a face-down card resolves and turns it.
+        QTest::newRow(qPrintable("two up" + path)) << throughWindow << Setup::TwoUpDifferent << 1;
+        QTest::newRow(qPrintable("no card up" + path)) << throughWindow << Setup::NoCardUp << 1;
+    }
+}
+
+void PexesoPlayTest::doubleClickIsTwoClicks()
+{
+    QFETCH(bool, throughWindow);
+    QFETCH(Setup, setup);
+    QFETCH(int, turnedAfter);
+    reach(setup);
+    const int card = placesOf(12)[0];
+    if (throughWindow) {
+        QWindow *window = form->window()->windowHandle();
+        QTest::mouseDClick(window, Qt::LeftButton, {}, place(card)->geometry().center());
+    } else {
+        // As the window system reports it: press, release, double click, release.
+        QTest::mouseClick(place(card), Qt::LeftButton);
+        QTest::mouseDClick(place(card), Qt::LeftButton);
+        QTest::mouseRelease(place(card), Qt::LeftButton);
+    }
+    QCOMPARE(form->turned.value(), turnedAfter);
+    if (turnedAfter == 1) {
+        QCOMPARE(form->firstcard.value(), card);
+        QCOMPARE(shownSource(*form, card), 12);
+    } else {
+        QCOMPARE(shownSource(*form, card), 1);
+    }
+    const QString broken = brokenInvariant(*form);
+    QVERIFY2(broken.isEmpty(), qPrintable(broken));
+}
+
+void PexesoPlayTest::pressAndReleaseApartIsNoClick_data()
+{
+    QTest::addColumn<bool>("throughWindow");
+    QTest::addColumn<bool>("pressFirst");
+    QTest::newRow("pressed on one card, released over another (window)") << true << true;
+    QTest::newRow("pressed on one card, released outside it (widget)") << false << true;
+    QTest::newRow("released without a press (widget)") << false << false;
+}
+
+void PexesoPlayTest::pressAndReleaseApartIsNoClick()
+{
+    QFETCH(bool, throughWindow);
+    QFETCH(bool, pressFirst);
+    reach(Setup::OneCardUp);
+    const Snapshot before = snapshot(*form);
+    const int pressed = placesOf(13)[0];
+    const int released = placesOf(14)[0];
+    if (throughWindow) {
+        QWindow *window = form->window()->windowHandle();
+        QTest::mousePress(window, Qt::LeftButton, {}, place(pressed)->geometry().center());
+        QTest::mouseRelease(window, Qt::LeftButton, {}, place(released)->geometry().center());
+    } else {
+        if (pressFirst)
+            QTest::mousePress(place(pressed), Qt::LeftButton);
+        const QPoint outside = place(released)->geometry().center() - place(pressed)->pos();
+        QTest::mouseRelease(place(pressed), Qt::LeftButton, {}, pressFirst ? outside : QPoint(5, 5));
+    }
+    QVERIFY(snapshot(*form) == before);
+}
+
+void PexesoPlayTest::randomPlay_data()
+{
+    QTest::addColumn<unsigned>("seed");
+    for (unsigned seed : {1u, 7u, 1234u})
+        QTest::newRow(qPrintable(QString("seed %1").arg(seed))) << seed;
+}
+
+// Random clicks and keys, mostly through the procedures and some through real
+// events; a player who often remembers where a partner lies wins games.
+void PexesoPlayTest::randomPlay()
+{
+    QFETCH(unsigned, seed);
+    support::useSeed(seed);
+    form.reset();
+    form = std::make_unique<Form1>();
+    form->Load();
+    QVERIFY(support::showAndWait(form->window()));
+    std::mt19937 random(seed);
+    auto below = [&random](int n) { return static_cast<int>(random() % static_cast<unsigned>(n)); };
+    const std::vector<int> otherKeys = {13, 27, 32, 37, 48, 65, 77, 79, 112};
+
+    int wins = 0;
+    int winsThisGame = 0;
+    for (int event = 0; event < 30000; ++event) {
+        const Snapshot before = snapshot(*form);
+        const std::size_t shown = messages->shown.size();
+        const bool realEvent = below(20) == 0;
+        const int kind = below(1000);
+        bool dealt = false;
+        if (kind < 3) {
+            dealt = true;
+            if (realEvent)
+                QTest::keyClick(form->window(), Qt::Key_N, Qt::KeyboardModifiers(below(8) << 25));
+            else
+                form->Form_KeyDown(78, below(8));
+        } else if (kind < 20) {
+            form->Form_KeyDown(otherKeys[below(int(otherKeys.size()))], below(8));
+            QVERIFY(snapshot(*form) == before);
+        } else {
+            int n = below(36);
+            if (form->turned == 1 && below(3) == 0)
+                n = partnerOf(form->firstcard.value());
+            if (realEvent)
+                click(n);
+            else
+                form->Image3_Click(n);
+            if (before.removed[n] == -1)
+                QVERIFY(snapshot(*form) == before);
+        }
+
+        const QString broken = brokenInvariant(*form);
+        QVERIFY2(broken.isEmpty(), qPrintable(QString("event %1: %2").arg(event).arg(broken)));
+        if (dealt) {
+            QVERIFY(form->pairsleft == 18 && form->turned == 0);
+            winsThisGame = 0;
+        }
+        if (messages->shown.size() != shown) {
+            QCOMPARE(messages->shown.size(), shown + 1);
+            QCOMPARE(QString::fromStdString(messages->shown.back().first), winText);
+            QCOMPARE(form->turned.value(), 2);
+            QCOMPARE(form->pairsleft.value(), 1);
+            QVERIFY(before.turned == 1);
+            ++wins;
+            QCOMPARE(++winsThisGame, 1);
+        } else if (form->turned == 2 && before.turned == 1) {
+            QVERIFY(form->pairsleft > 1);
+        }
+    }
+    QVERIFY2(wins >= 3, qPrintable(QString("only %1 wins").arg(wins)));
+}
+
+QTEST_MAIN(PexesoPlayTest)
+#include "tst_pexesoplay.moc"
