@@ -5,6 +5,7 @@
 #   ./go test                 build and run the whole test suite
 #   ./go test-sanitized       the same under AddressSanitizer + UndefinedBehaviorSanitizer
 #   ./go bench                build and run the benchmarks
+#   ./go soak [EVENTS]        a million random events per game under the sanitizers
 #   ./go package              build the Debian package (install it with apt install ./build/*.deb)
 set -euo pipefail
 cd "$(dirname "$0")"
@@ -59,13 +60,21 @@ case "${1:-}" in
         build build
         for b in build/bench/bench_*; do [ -x "$b" ] && QT_QPA_PLATFORM=offscreen "$b"; done
         ;;
+    soak)
+        install_missing
+        build build-sanitized -DSANITIZE=ON
+        ASAN_OPTIONS=detect_leaks=1 \
+        LSAN_OPTIONS="suppressions=$PWD/tests/lsan.supp:print_suppressions=0" \
+        UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+            build-sanitized/bench/soak "${2:-1000000}"
+        ;;
     package)
         install_missing
         build build -DCMAKE_BUILD_TYPE=Release
         cd build && cpack
         ;;
     *)
-        sed -n '2,9p' "$0" | sed 's/^# \{0,1\}//'
+        sed -n '2,10p' "$0" | sed 's/^# \{0,1\}//'
         exit 2
         ;;
 esac

@@ -1,5 +1,5 @@
 #include "benchmain.h"
-#include "form1.h"
+#include "miny/form1.h"
 #include "minyplayer.h"
 #include "messagebox.h"
 #include "testsupport.h"

@@ -1,5 +1,5 @@
 // A running game of miny left alone for a while: the processor time it takes.
-#include "form1.h"
+#include "miny/form1.h"
 #include "toolkit.h"
 
 #include <QCoreApplication>

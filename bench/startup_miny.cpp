@@ -1,6 +1,6 @@
 // The mine game's window as the program builds it, ending after its first paint.
 #include "firstpaint.h"
-#include "form1.h"
+#include "miny/form1.h"
 #include "toolkit.h"
 
 int main(int argc, char *argv[])

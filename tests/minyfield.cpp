@@ -6,6 +6,7 @@
 #include <QWidget>
 
 #include <algorithm>
+#include <array>
 #include <deque>
 
 namespace support {
@@ -135,6 +136,14 @@ std::set<Cell> expectedOpening(miny::Form1 &form, const Cell &start)
 
 QString brokenInvariant(miny::Form1 &form)
 {
+    std::array<long, 15> sources{};
+    for (int k = 0; k <= 14; ++k)
+        sources[k] = form.Image2(k).picture().Handle();
+    auto shownBy = [&](int n) {
+        const auto at = std::find(sources.begin(), sources.end(), form.Image3(n).picture().Handle());
+        return at == sources.end() ? -1 : int(at - sources.begin());
+    };
+
     const int playing = form.playing.value();
     const int finished = form.finished.value();
     if ((playing != 0 && playing != -1) || (finished != 0 && finished != -1) || (playing && finished))
@@ -151,25 +160,25 @@ QString brokenInvariant(miny::Form1 &form)
             const int n = element({col, row});
             const bool mine = form.content(col, row) == "mina";
             const int state = form.state(col, row).value();
-            const int shown = shownElement(form, n);
+            const int shown = shownBy(n);
             mines += mine;
             flags += shown == 10;
-            const QString at = QString(" at %1,%2").arg(col).arg(row);
+            auto at = [&] { return QString(" at %1,%2").arg(col).arg(row); };
             if (state != 0 && state != -1)
-                return "state " + QString::number(state) + at;
+                return "state " + QString::number(state) + at();
             if (state == 0 && mine)
-                return "uncovered mine" + at;
+                return "uncovered mine" + at();
             if (state == 0) {
                 const int count = neighbouringMines(form, {col, row});
                 if (shown != (count == 0 ? 9 : count - 1))
-                    return QString("uncovered cell shows %1 with %2 mines around").arg(shown).arg(count) + at;
+                    return QString("uncovered cell shows %1 with %2 mines around").arg(shown).arg(count) + at();
                 const std::string text = count == 0 ? "nic" : " " + std::to_string(count);
                 if (form.content(col, row) != text)
-                    return "content " + QString::fromStdString(form.content(col, row)) + at;
+                    return "content " + QString::fromStdString(form.content(col, row)) + at();
             } else if (finished == 0 && shown != 8 && shown != 10 && shown != 11) {
-                return "covered cell shows " + QString::number(shown) + at;
+                return "covered cell shows " + QString::number(shown) + at();
             } else if (!mine && form.content(col, row) != "nic") {
-                return "covered content " + QString::fromStdString(form.content(col, row)) + at;
+                return "covered content " + QString::fromStdString(form.content(col, row)) + at();
             }
         }
     }

@@ -1,4 +1,4 @@
-#include "form1.h"
+#include "miny/form1.h"
 #include "messagebox.h"
 #include "minyfield.h"
 #include "minyplayer.h"

@@ -1,0 +1,54 @@
+#pragma once
+
+#include "pexeso/form1.h"
+#include "randomplay.h"
+#include "testsupport.h"
+
+#include <vector>
+
+namespace support {
+
+// Everything a click or a key can change in the memory game.
+struct PexesoSnapshot
+{
+    std::vector<int> cardof;
+    std::vector<int> removed;
+    std::vector<long> pictures;
+    int pairsleft;
+    int turned;
+    int firstcard;
+    int secondcard;
+    bool operator==(const PexesoSnapshot &) const = default;
+};
+
+PexesoSnapshot snapshot(pexeso::Form1 &form);
+// The element of Image2 whose picture place n shows, or -1.
+int shownSource(pexeso::Form1 &form, int place);
+// Every rule that must hold between events; an empty text when all hold.
+QString brokenInvariant(pexeso::Form1 &form);
+
+// Random clicks on places, the N key with any modifiers and other keys; a
+// player who often remembers where a partner lies, so that games are won.
+// Real toolkit events need the window shown.
+class PexesoPlayer : public RandomPlayer
+{
+public:
+    PexesoPlayer(pexeso::Form1 &form, const MessageRecorder &messages, bool realEvents);
+    void playOneEvent(QRandomGenerator &chance) override;
+    QString brokenInvariant() override;
+
+    int wins() const { return wins_; }
+
+private:
+    int partnerOf(int place);
+    QString checkEvent(const PexesoSnapshot &before, int clicked, bool dealt, std::size_t shownBefore);
+
+    pexeso::Form1 &form_;
+    const MessageRecorder &messages_;
+    bool realEvents_;
+    QString eventProblem_;
+    int wins_ = 0;
+    int winsThisGame_ = 0;
+};
+
+} // namespace support
