@@ -6,6 +6,7 @@
 #   ./go test-sanitized       the same under AddressSanitizer + UndefinedBehaviorSanitizer
 #   ./go bench                build and run the benchmarks
 #   ./go soak [EVENTS]        a million random events per game under the sanitizers
+#   ./go screenshots          remake the README's screenshots under Xvfb
 #   ./go package              build the Debian package (install it with apt install ./build/*.deb)
 set -euo pipefail
 cd "$(dirname "$0")"
@@ -68,13 +69,19 @@ case "${1:-}" in
         UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
             build-sanitized/bench/soak "${2:-1000000}"
         ;;
+    screenshots)
+        packages+=(xvfb xauth)
+        install_missing
+        build build
+        xvfb-run -a build/tools/screenshots/screenshots docs/screenshots
+        ;;
     package)
         install_missing
         build build -DCMAKE_BUILD_TYPE=Release
         cd build && cpack
         ;;
     *)
-        sed -n '2,10p' "$0" | sed 's/^# \{0,1\}//'
+        sed -n '2,11p' "$0" | sed 's/^# \{0,1\}//'
         exit 2
         ;;
 esac
