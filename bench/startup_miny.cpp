@@ -1,16 +1,8 @@
 // The mine game's window as the program builds it, ending after its first paint.
-#include "firstpaint.h"
 #include "miny/form1.h"
-#include "toolkit.h"
+#include "startupgame.h"
 
 int main(int argc, char *argv[])
 {
-    rt::Application app(argc, argv);
-    miny::Form1 form;
-    form.Load();
-    form.Show();
-    quitAfterFirstPaint(form.window());
-    const int status = app.exec();
-    printPeakMemory();
-    return status;
+    return runUntilFirstPaint<miny::Form1>(argc, argv);
 }
