@@ -14,10 +14,6 @@ const rt::Color olive = rt::RGB(128, 128, 0);
 const rt::Color green = rt::RGB(0, 128, 0);
 const rt::Color lightYellow = rt::RGB(255, 255, 128);
 
-// Narrow enough for "54 miny", "27 min" and "1000s" to fit the 48 x 13-pixel
-// labels, and for "54 miny" to fit beside the box in the 57-pixel check box.
-const rt::Font labelFont{"DejaVu Sans Condensed", 11, false};
-const rt::Font checkBoxFont{"DejaVu Sans Condensed", 10, false};
 
 const std::array<const char *, 15> cellPictures = {
     "digit1", "digit2", "digit3", "digit4", "digit5", "digit6", "digit7", "digit8",
@@ -44,7 +40,6 @@ void Form1::declareControls()
 
     Check1.Move(120, 1920, 855, 255);
     Check1.setCaption("54 miny");
-    Check1.setFont(checkBoxFont);
     Check1.setValue(1);
     Check1.setTabStop(true);
 
@@ -61,7 +56,6 @@ void Form1::declareControls()
     for (rt::Label *label : {&Label2, &Label1}) {
         label->setBackColor(green);
         label->setForeColor(lightYellow);
-        label->setFont(labelFont);
     }
     Label2.Move(120, 1560, 735, 195);
     Label2.setCaption("Label2");

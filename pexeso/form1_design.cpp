@@ -11,9 +11,6 @@ namespace pexeso {
 
 namespace {
 
-// The dialog font of 8.25 points, 11 pixels high.
-const rt::Font statusBarFont{"DejaVu Sans", 11, false};
-
 rt::Picture asset(const std::string &name)
 {
     return rt::LoadPicture(":/pexeso/" + name + ".png");
@@ -41,7 +38,6 @@ void Form1::declareControls()
     setHeight(5610 + rt::Form::frameHeight);
 
     StatusBar1.Move(0, 5385, 6510, 225);
-    StatusBar1.setFont(statusBarFont);
     StatusBar1.addPanel("N...nová hra", 1141);
     // The second panel has no text; it takes the rest of the bar beyond the
     // 2-pixel gap between the panels.

@@ -1,21 +1,57 @@
 #include "checkbox.h"
 
-#include <QCheckBox>
+#include "pixelfont.h"
+
+#include <QAbstractButton>
+#include <QPainter>
+#include <QStyleOptionButton>
 
 namespace rt {
 
-CheckBox::CheckBox(Form &form) : Control(form, new QCheckBox)
+// The box is the style's own; the caption is drawn in the pixel font.
+class CheckBoxWidget : public QAbstractButton
+{
+public:
+    CheckBoxWidget() { setCheckable(true); }
+
+protected:
+    void paintEvent(QPaintEvent *) override
+    {
+        QPainter painter(this);
+        QStyleOptionButton box;
+        box.initFrom(this);
+        const int size = style()->pixelMetric(QStyle::PM_IndicatorWidth, &box, this);
+        box.rect = QRect(0, (height() - size) / 2, size, size);
+        box.state |= isChecked() ? QStyle::State_On : QStyle::State_Off;
+        if (isDown())
+            box.state |= QStyle::State_Sunken;
+        style()->drawPrimitive(QStyle::PE_IndicatorCheckBox, &box, &painter, this);
+
+        const PixelFont &font = PixelFont::standard();
+        const int spacing = style()->pixelMetric(QStyle::PM_CheckBoxLabelSpacing, &box, this);
+        const QPoint at(size + spacing, (height() - font.height()) / 2);
+        font.draw(painter, at, text(), palette().color(QPalette::WindowText));
+        if (hasFocus()) {
+            QStyleOptionFocusRect focus;
+            focus.initFrom(this);
+            focus.rect = QRect(at.x() - 1, at.y(), font.textWidth(text()) + 2, font.height());
+            style()->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, &painter, this);
+        }
+    }
+};
+
+CheckBox::CheckBox(Form &form) : Control(form, new CheckBoxWidget)
 {
     // clicked() is emitted for user toggles only, after the state has changed.
-    QObject::connect(checkBox(), &QCheckBox::clicked, [this] {
+    QObject::connect(checkBox(), &QAbstractButton::clicked, [this] {
         if (click_)
             click_();
     });
 }
 
-QCheckBox *CheckBox::checkBox() const
+CheckBoxWidget *CheckBox::checkBox() const
 {
-    return static_cast<QCheckBox *>(widget());
+    return static_cast<CheckBoxWidget *>(widget());
 }
 
 int CheckBox::Value() const
@@ -31,11 +67,6 @@ void CheckBox::setValue(int value)
 void CheckBox::setCaption(const std::string &caption)
 {
     checkBox()->setText(QString::fromStdString(caption));
-}
-
-void CheckBox::setFont(const Font &font)
-{
-    checkBox()->setFont(toQFont(font));
 }
 
 void CheckBox::setTabStop(bool tabStop)

@@ -1,17 +1,17 @@
 #pragma once
 
 #include "control.h"
-#include "style.h"
 
 #include <functional>
 #include <string>
 
-class QCheckBox;
-
 namespace rt {
 
-// A check box. Click comes on every toggle by the user, by mouse or by the
-// space bar, with the new Value already in place.
+class CheckBoxWidget;
+
+// A check box with its caption to the right of the box. Click comes on every
+// toggle by the user, by mouse or by the space bar, with the new Value
+// already in place.
 class CheckBox : public Control
 {
 public:
@@ -20,14 +20,13 @@ public:
     int Value() const;
     void setValue(int value);
     void setCaption(const std::string &caption);
-    void setFont(const Font &font);
     // Lets the check box take the keyboard focus, as the window's only such control.
     void setTabStop(bool tabStop);
 
     void onClick(std::function<void()> handler);
 
 private:
-    QCheckBox *checkBox() const;
+    CheckBoxWidget *checkBox() const;
 
     std::function<void()> click_;
 };

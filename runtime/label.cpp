@@ -1,52 +1,73 @@
 #include "label.h"
 
-#include <QLabel>
+#include "pixelfont.h"
+
+#include <QPainter>
+#include <QWidget>
 
 namespace rt {
 
-Label::Label(Form &form) : Control(form, new QLabel)
+class LabelWidget : public QWidget
 {
-    label()->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    label()->setMargin(0);
-    label()->setIndent(0);
-    label()->setAutoFillBackground(true);
-    applyColors();
-}
+public:
+    LabelWidget()
+    {
+        // The background is painted whole, so nothing beneath needs repainting.
+        setAttribute(Qt::WA_OpaquePaintEvent);
+    }
 
-QLabel *Label::label() const
+    void setText(const QString &text)
+    {
+        if (text == text_)
+            return;
+        text_ = text;
+        update();
+    }
+
+    void setColors(const QColor &back, const QColor &fore)
+    {
+        back_ = back;
+        fore_ = fore;
+        update();
+    }
+
+protected:
+    void paintEvent(QPaintEvent *) override
+    {
+        QPainter painter(this);
+        painter.fillRect(rect(), back_);
+        PixelFont::standard().draw(painter, QPoint(0, 0), text_, fore_);
+    }
+
+private:
+    QString text_;
+    QColor back_ = QColor(192, 192, 192);
+    QColor fore_ = Qt::black;
+};
+
+Label::Label(Form &form) : Control(form, new LabelWidget) {}
+
+LabelWidget *Label::labelWidget() const
 {
-    return static_cast<QLabel *>(widget());
+    return static_cast<LabelWidget *>(widget());
 }
 
 void Label::setCaption(const std::string &caption)
 {
     caption_ = caption;
-    label()->setText(QString::fromStdString(caption));
+    labelWidget()->setText(QString::fromStdString(caption));
 }
 
 void Label::setBackColor(Color color)
 {
     backColor_ = color;
-    applyColors();
+    labelWidget()->setColors(toQColor(backColor_), toQColor(foreColor_));
 }
 
 void Label::setForeColor(Color color)
 {
     foreColor_ = color;
-    applyColors();
-}
-
-void Label::setFont(const Font &font)
-{
-    label()->setFont(toQFont(font));
-}
-
-void Label::applyColors()
-{
-    QPalette palette = label()->palette();
-    palette.setColor(QPalette::Window, toQColor(backColor_));
-    palette.setColor(QPalette::WindowText, toQColor(foreColor_));
-    label()->setPalette(palette);
+    labelWidget()->setColors(toQColor(backColor_), toQColor(foreColor_));
 }
 
 } // namespace rt

@@ -5,12 +5,13 @@
 
 #include <string>
 
-class QLabel;
-
 namespace rt {
 
+class LabelWidget;
+
 // Text on an opaque background, left-aligned at the top, at a fixed size:
-// the label does not grow with its caption.
+// the label does not grow with its caption. The text is drawn in the
+// programs' own pixel font.
 class Label : public Control
 {
 public:
@@ -20,11 +21,9 @@ public:
     void setCaption(const std::string &caption);
     void setBackColor(Color color);
     void setForeColor(Color color);
-    void setFont(const Font &font);
 
 private:
-    QLabel *label() const;
-    void applyColors();
+    LabelWidget *labelWidget() const;
 
     std::string caption_;
     Color backColor_ = RGB(192, 192, 192);

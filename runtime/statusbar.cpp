@@ -1,9 +1,12 @@
 #include "statusbar.h"
 
 #include "form.h"
+#include "pixelfont.h"
 
-#include <QHBoxLayout>
-#include <QLabel>
+#include <QPainter>
+#include <QWidget>
+
+#include <vector>
 
 namespace rt {
 
@@ -11,45 +14,84 @@ namespace {
 
 constexpr int panelGap = 2;
 
+struct Panel
+{
+    QString text;
+    int width; // pixels; the last panel takes the rest of the bar
+};
+
 } // namespace
 
-StatusBar::StatusBar(Form &form) : Control(form, new QWidget)
+class StatusBarWidget : public QWidget
 {
-    // Whatever lies beneath the bar must not show through it.
-    widget()->setAutoFillBackground(true);
-    panelRow_ = new QHBoxLayout(widget());
-    panelRow_->setContentsMargins(0, 0, 0, 0);
-    panelRow_->setSpacing(panelGap);
+public:
+    StatusBarWidget()
+    {
+        // Whatever lies beneath the bar must not show through it.
+        setAutoFillBackground(true);
+    }
+
+    std::vector<Panel> panels;
+
+    std::pair<int, int> span(std::size_t panel) const
+    {
+        int left = 0;
+        for (std::size_t i = 0; i < panel; ++i)
+            left += panels[i].width + panelGap;
+        const bool last = panel + 1 == panels.size();
+        return {left, last ? width() - left : panels[panel].width};
+    }
+
+protected:
+    void paintEvent(QPaintEvent *) override
+    {
+        QPainter painter(this);
+        const QColor shadow = palette().color(QPalette::Dark);
+        const QColor light = palette().color(QPalette::Light);
+        const PixelFont &font = PixelFont::standard();
+        for (std::size_t i = 0; i < panels.size(); ++i) {
+            const auto [left, panelWidth] = span(i);
+            const QRect r(left, 0, panelWidth, height());
+            painter.fillRect(r.left(), r.top(), r.width(), 1, shadow);
+            painter.fillRect(r.left(), r.top(), 1, r.height(), shadow);
+            painter.fillRect(r.left(), r.bottom(), r.width(), 1, light);
+            painter.fillRect(r.right(), r.top(), 1, r.height(), light);
+            painter.setClipRect(r.adjusted(1, 1, -1, -1));
+            font.draw(painter, QPoint(left + 3, (height() - font.height()) / 2 + 1), panels[i].text,
+                      palette().color(QPalette::WindowText));
+            painter.setClipping(false);
+        }
+    }
+};
+
+StatusBar::StatusBar(Form &form) : Control(form, new StatusBarWidget)
+{
     form.dockStatusBar(this);
+}
+
+StatusBarWidget *StatusBar::bar() const
+{
+    return static_cast<StatusBarWidget *>(widget());
 }
 
 void StatusBar::addPanel(const std::string &text, float widthTwips)
 {
-    const int width = pixelsFromTwips(widthTwips);
-    auto *panel = new QLabel(QString::fromStdString(text));
-    panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    panel->setContentsMargins(1, 0, 1, 0);
-    panel->setMinimumWidth(width);
-    panel->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Ignored);
-    if (!panels_.empty()) {
-        QLabel *previous = panels_.back();
-        previous->setFixedWidth(previous->minimumWidth());
-        panelRow_->setStretchFactor(previous, 0);
-    }
-    panelRow_->addWidget(panel, 1);
-    panels_.push_back(panel);
+    bar()->panels.push_back({QString::fromStdString(text), pixelsFromTwips(widthTwips)});
+    bar()->update();
 }
 
 std::string StatusBar::panelText(int panel) const
 {
-    if (panel < 1 || panel > static_cast<int>(panels_.size()))
+    if (panel < 1 || panel > static_cast<int>(bar()->panels.size()))
         subscriptError();
-    return panels_[panel - 1]->text().toStdString();
+    return bar()->panels[panel - 1].text.toStdString();
 }
 
-void StatusBar::setFont(const Font &font)
+std::pair<int, int> StatusBar::panelSpan(int panel) const
 {
-    widget()->setFont(toQFont(font));
+    if (panel < 1 || panel > static_cast<int>(bar()->panels.size()))
+        subscriptError();
+    return bar()->span(panel - 1);
 }
 
 void StatusBar::dock(int clientWidthPixels, int clientHeightPixels)

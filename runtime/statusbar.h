@@ -1,15 +1,12 @@
 #pragma once
 
 #include "control.h"
-#include "style.h"
 
 #include <string>
-#include <vector>
-
-class QHBoxLayout;
-class QLabel;
 
 namespace rt {
+
+class StatusBarWidget;
 
 // The common-controls status bar: docked to the bottom of its window at the
 // full width, opaque, with sunken text panels from left to right. Every panel
@@ -21,14 +18,14 @@ public:
 
     void addPanel(const std::string &text, float widthTwips);
     std::string panelText(int panel) const;
-    void setFont(const Font &font);
+    // Left edge and width of a panel on the screen, in pixels.
+    std::pair<int, int> panelSpan(int panel) const;
 
     // Called by the window when its client area changes size.
     void dock(int clientWidthPixels, int clientHeightPixels);
 
 private:
-    QHBoxLayout *panelRow_;
-    std::vector<QLabel *> panels_;
+    StatusBarWidget *bar() const;
 };
 
 } // namespace rt
