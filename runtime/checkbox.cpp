@@ -40,7 +40,7 @@ protected:
     }
 };
 
-CheckBox::CheckBox(Form &form) : Control(form, new CheckBoxWidget)
+CheckBox::CheckBox(Form &form) : WindowedControl(form, new CheckBoxWidget)
 {
     // clicked() is emitted for user toggles only, after the state has changed.
     QObject::connect(checkBox(), &QAbstractButton::clicked, [this] {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "control.h"
+#include "windowedcontrol.h"
 
 #include <functional>
 #include <string>
@@ -12,7 +12,7 @@ class CheckBoxWidget;
 // A check box with its caption to the right of the box. Click comes on every
 // toggle by the user, by mouse or by the space bar, with the new Value
 // already in place.
-class CheckBox : public Control
+class CheckBox : public WindowedControl
 {
 public:
     explicit CheckBox(Form &form);

@@ -2,7 +2,7 @@
 
 #include "checked.h"
 
-class QWidget;
+class QRect;
 
 namespace rt {
 
@@ -24,35 +24,28 @@ public:
     float Height() const { return height_; }
     bool Visible() const { return visible_; }
 
-    template <typename V> void setLeft(V twips) { setLeftTwips(Single(twips)); }
-    template <typename V> void setTop(V twips) { setTopTwips(Single(twips)); }
-    template <typename V> void setWidth(V twips) { setWidthTwips(Single(twips)); }
-    template <typename V> void setHeight(V twips) { setHeightTwips(Single(twips)); }
+    template <typename V> void setLeft(V twips) { Move(Single(twips), top_, width_, height_); }
+    template <typename V> void setTop(V twips) { Move(left_, Single(twips), width_, height_); }
+    template <typename V> void setWidth(V twips) { Move(left_, top_, Single(twips), height_); }
+    template <typename V> void setHeight(V twips) { Move(left_, top_, width_, Single(twips)); }
     void setVisible(bool visible);
     void Move(float left, float top, float width, float height);
-    // 0 brings the control in front of the window's other controls, 1 sends
-    // it behind them.
-    void ZOrder(int position = 0);
+    // 0 brings the control to the front of its layer, 1 sends it to the back.
+    virtual void ZOrder(int position = 0) = 0;
 
     Form &form() const { return form_; }
-    QWidget *widget() const { return widget_; }
+    // Where the control lies in its window's client area, in pixels.
+    QRect pixelRect() const;
 
     static int pixelsFromTwips(float twips);
 
 protected:
-    Control(Form &form, QWidget *widget);
-    // Makes this control a run-time copy of another of its kind.
-    void copyPlacementFrom(const Control &other);
+    explicit Control(Form &form);
+    // The control's place or visibility has changed; was is where it lay.
+    virtual void placed(const QRect &was) = 0;
 
 private:
-    void setLeftTwips(float twips);
-    void setTopTwips(float twips);
-    void setWidthTwips(float twips);
-    void setHeightTwips(float twips);
-    void place();
-
     Form &form_;
-    QWidget *widget_;
     float left_ = 0;
     float top_ = 0;
     float width_ = 0;

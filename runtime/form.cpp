@@ -1,34 +1,13 @@
 #include "form.h"
 
 #include "formwindow.h"
-#include "inputcodes.h"
 #include "messagebox.h"
 #include "statusbar.h"
 #include "toolkit.h"
 
 #include <QIcon>
-#include <QKeyEvent>
 
 namespace rt {
-
-FormWindow::FormWindow(Form &form) : form_(form)
-{
-    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint
-                   | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint
-                   | Qt::WindowCloseButtonHint);
-    setFocusPolicy(Qt::StrongFocus);
-}
-
-void FormWindow::keyPressEvent(QKeyEvent *event)
-{
-    const int keyCode = virtualKeyCode(event->key());
-    if (keyCode == 0) {
-        QWidget::keyPressEvent(event);
-        return;
-    }
-    event->accept();
-    form_.Form_KeyDown(keyCode, shiftCode(event->modifiers()));
-}
 
 Form::Form()
 {
@@ -39,6 +18,11 @@ Form::Form()
 Form::~Form() = default;
 
 QWidget *Form::window() const
+{
+    return window_.get();
+}
+
+FormWindow *Form::formWindow() const
 {
     return window_.get();
 }

@@ -41,6 +41,7 @@ public:
     void Show();
 
     QWidget *window() const;
+    FormWindow *formWindow() const;
     void dockStatusBar(StatusBar *statusBar);
 
     // The window's events; the runtime delivers them.

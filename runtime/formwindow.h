@@ -2,22 +2,45 @@
 
 #include <QWidget>
 
+#include <vector>
+
 namespace rt {
 
 class Form;
+class GraphicControl;
 
-// The top-level widget of a Form: its client area. Passes the keyboard to
-// the form as virtual-key codes.
+// The top-level widget of a Form: its client area. It paints the form's
+// graphic controls in their stacking order, hands each mouse event to the
+// topmost control under the pointer (the release to the control that took
+// the press), and passes the keyboard to the form as virtual-key codes.
 class FormWindow : public QWidget
 {
 public:
     explicit FormWindow(Form &form);
 
+    void addGraphic(GraphicControl *control);
+    void removeGraphic(GraphicControl *control);
+    // To the front or the back of the graphic controls.
+    void restack(GraphicControl *control, bool toFront);
+    // Directly above another graphic control, as a member of its family.
+    void stackAbove(GraphicControl *control, const GraphicControl *below);
+    int stackingIndex(const GraphicControl *control) const;
+
 protected:
+    void paintEvent(QPaintEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseDoubleClickEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
 
 private:
+    GraphicControl *controlAt(const QPoint &position) const;
+    void press(QMouseEvent *event);
+
     Form &form_;
+    std::vector<GraphicControl *> graphics_;
+    GraphicControl *mouseOwner_ = nullptr;
+    Qt::MouseButtons pressedButtons_;
 };
 
 } // namespace rt

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "control.h"
+#include "graphiccontrol.h"
 #include "mouse.h"
 #include "picture.h"
 
@@ -8,11 +8,9 @@
 
 namespace rt {
 
-class ImageWidget;
-
 // Shows one picture at the picture's own size, without stretching, and
-// reports mouse presses, releases and clicks.
-class Image : public Control
+// reports mouse presses, releases and clicks to its control array.
+class Image : public GraphicControl
 {
 public:
     struct Handlers
@@ -30,20 +28,19 @@ public:
     int index() const { return index_; }
     void setHandlers(std::shared_ptr<const Handlers> handlers);
 
-    // Delivered by the toolkit; button, shift and position already translated.
-    void raiseMouseDown(int button, int shift, float x, float y);
-    void raiseMouseUp(int button, int shift, float x, float y);
-    void raiseClick();
-
     // A run-time copy of this image, the picture included.
     void copyFrom(const Image &other);
 
-private:
-    ImageWidget *imageWidget() const;
+    void paint(QPainter &painter) const override;
+    bool takesMouse() const override { return true; }
+    void mousePressed(int button, int shift, float x, float y) override;
+    void mouseReleased(int button, int shift, float x, float y, bool inside) override;
 
+private:
     int index_;
     Picture picture_;
     std::shared_ptr<const Handlers> handlers_;
+    bool clickPending_ = false;
 };
 
 } // namespace rt

@@ -1,30 +1,13 @@
 #include "imagearray.h"
 
 #include "form.h"
-
-#include <QWidget>
+#include "formwindow.h"
 
 namespace rt {
 
 namespace {
 
 constexpr long long maxIndex = 32767;
-
-// Puts widget directly above another in the stacking order, so that a family
-// of controls keeps the layer of its design-time element.
-void stackDirectlyAbove(QWidget *widget, QWidget *below)
-{
-    const QObjectList &siblings = below->parentWidget()->children();
-    const qsizetype at = siblings.indexOf(below);
-    for (qsizetype i = at + 1; i < siblings.size(); ++i) {
-        auto *next = qobject_cast<QWidget *>(siblings.at(i));
-        if (next && next != widget) {
-            widget->stackUnder(next);
-            return;
-        }
-    }
-    widget->raise();
-}
 
 } // namespace
 
@@ -66,7 +49,8 @@ void ImageArray::load(long long index)
     Image &image = create(index);
     image.setVisible(false);
     image.copyFrom(templateImage);
-    stackDirectlyAbove(image.widget(), templateImage.widget());
+    // The family keeps the layer of its design-time element.
+    form_.formWindow()->stackAbove(&image, &templateImage);
 }
 
 void ImageArray::onMouseDown(MouseHandler handler)

@@ -3,71 +3,39 @@
 #include "pixelfont.h"
 
 #include <QPainter>
-#include <QWidget>
 
 namespace rt {
 
-class LabelWidget : public QWidget
-{
-public:
-    LabelWidget()
-    {
-        // The background is painted whole, so nothing beneath needs repainting.
-        setAttribute(Qt::WA_OpaquePaintEvent);
-    }
-
-    void setText(const QString &text)
-    {
-        if (text == text_)
-            return;
-        text_ = text;
-        update();
-    }
-
-    void setColors(const QColor &back, const QColor &fore)
-    {
-        back_ = back;
-        fore_ = fore;
-        update();
-    }
-
-protected:
-    void paintEvent(QPaintEvent *) override
-    {
-        QPainter painter(this);
-        painter.fillRect(rect(), back_);
-        PixelFont::standard().draw(painter, QPoint(0, 0), text_, fore_);
-    }
-
-private:
-    QString text_;
-    QColor back_ = QColor(192, 192, 192);
-    QColor fore_ = Qt::black;
-};
-
-Label::Label(Form &form) : Control(form, new LabelWidget) {}
-
-LabelWidget *Label::labelWidget() const
-{
-    return static_cast<LabelWidget *>(widget());
-}
+Label::Label(Form &form) : GraphicControl(form) {}
 
 void Label::setCaption(const std::string &caption)
 {
+    if (caption == caption_)
+        return;
     caption_ = caption;
-    labelWidget()->setText(QString::fromStdString(caption));
+    repaint();
 }
 
 void Label::setBackColor(Color color)
 {
     backColor_ = color;
-    labelWidget()->setColors(toQColor(backColor_), toQColor(foreColor_));
+    repaint();
 }
 
 void Label::setForeColor(Color color)
 {
     foreColor_ = color;
-    labelWidget()->setColors(toQColor(backColor_), toQColor(foreColor_));
+    repaint();
+}
+
+void Label::paint(QPainter &painter) const
+{
+    const QRect area = pixelRect();
+    painter.fillRect(area, toQColor(backColor_));
+    painter.save();
+    painter.setClipRect(area);
+    PixelFont::standard().draw(painter, area.topLeft(), QString::fromStdString(caption_), toQColor(foreColor_));
+    painter.restore();
 }
 
 } // namespace rt

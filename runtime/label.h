@@ -1,18 +1,16 @@
 #pragma once
 
-#include "control.h"
+#include "graphiccontrol.h"
 #include "style.h"
 
 #include <string>
 
 namespace rt {
 
-class LabelWidget;
-
 // Text on an opaque background, left-aligned at the top, at a fixed size:
 // the label does not grow with its caption. The text is drawn in the
 // programs' own pixel font.
-class Label : public Control
+class Label : public GraphicControl
 {
 public:
     explicit Label(Form &form);
@@ -22,9 +20,9 @@ public:
     void setBackColor(Color color);
     void setForeColor(Color color);
 
-private:
-    LabelWidget *labelWidget() const;
+    void paint(QPainter &painter) const override;
 
+private:
     std::string caption_;
     Color backColor_ = RGB(192, 192, 192);
     Color foreColor_ = RGB(0, 0, 0);

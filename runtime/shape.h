@@ -1,22 +1,22 @@
 #pragma once
 
-#include "control.h"
+#include "graphiccontrol.h"
 #include "style.h"
 
 namespace rt {
 
-class ShapeWidget;
-
 // A rectangle with a solid 1-pixel border and a transparent inside.
-class Shape : public Control
+class Shape : public GraphicControl
 {
 public:
     explicit Shape(Form &form);
 
     void setBorderColor(Color color);
 
+    void paint(QPainter &painter) const override;
+
 private:
-    ShapeWidget *shapeWidget() const;
+    Color borderColor_ = RGB(0, 0, 0);
 };
 
 } // namespace rt

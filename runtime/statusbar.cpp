@@ -64,7 +64,7 @@ protected:
     }
 };
 
-StatusBar::StatusBar(Form &form) : Control(form, new StatusBarWidget)
+StatusBar::StatusBar(Form &form) : WindowedControl(form, new StatusBarWidget)
 {
     form.dockStatusBar(this);
 }

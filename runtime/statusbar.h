@@ -1,6 +1,6 @@
 #pragma once
 
-#include "control.h"
+#include "windowedcontrol.h"
 
 #include <string>
 
@@ -11,7 +11,7 @@ class StatusBarWidget;
 // The common-controls status bar: docked to the bottom of its window at the
 // full width, opaque, with sunken text panels from left to right. Every panel
 // but the last keeps its width; the last one takes the rest of the bar.
-class StatusBar : public Control
+class StatusBar : public WindowedControl
 {
 public:
     explicit StatusBar(Form &form);

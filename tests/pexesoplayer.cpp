@@ -120,7 +120,7 @@ void PexesoPlayer::playOneEvent(QRandomGenerator &chance)
         if (form_.turned == 1 && chance.bounded(3) == 0)
             clicked = partnerOf(form_.firstcard.value());
         if (real)
-            QTest::mouseClick(form_.Image3(clicked).widget(), Qt::LeftButton);
+            support::mouseClick(form_.Image3(clicked), Qt::LeftButton);
         else
             form_.Image3_Click(clicked);
     }

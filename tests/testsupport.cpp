@@ -1,5 +1,7 @@
 #include "testsupport.h"
 
+#include "control.h"
+#include "form.h"
 #include "messagebox.h"
 
 #include <QImage>
@@ -54,6 +56,27 @@ bool showAndWait(QWidget *window)
 QImage grab(QWidget *window)
 {
     return window->grab().toImage().convertToFormat(QImage::Format_RGB32);
+}
+
+static QPoint pointIn(const rt::Control &control, QPoint offset)
+{
+    const QRect area = control.pixelRect();
+    return offset == centre ? area.center() : area.topLeft() + offset;
+}
+
+void mousePress(const rt::Control &control, Qt::MouseButton button, Qt::KeyboardModifiers modifiers, QPoint offset)
+{
+    QTest::mousePress(control.form().window(), button, modifiers, pointIn(control, offset));
+}
+
+void mouseRelease(const rt::Control &control, Qt::MouseButton button, Qt::KeyboardModifiers modifiers, QPoint offset)
+{
+    QTest::mouseRelease(control.form().window(), button, modifiers, pointIn(control, offset));
+}
+
+void mouseClick(const rt::Control &control, Qt::MouseButton button, Qt::KeyboardModifiers modifiers, QPoint offset)
+{
+    QTest::mouseClick(control.form().window(), button, modifiers, pointIn(control, offset));
 }
 
 } // namespace support

@@ -7,8 +7,15 @@
 #include <utility>
 #include <vector>
 
+#include <QPoint>
+#include <Qt>
+
 class QWidget;
 class QImage;
+
+namespace rt {
+class Control;
+}
 
 namespace support {
 
@@ -53,5 +60,16 @@ public:
 // Shows the window and waits until it is exposed.
 bool showAndWait(QWidget *window);
 QImage grab(QWidget *window);
+
+// Real mouse events on a control of a shown window, delivered to its form's
+// window at a point inside the control: its centre, or an offset from its
+// top-left corner.
+inline const QPoint centre{-1, -1};
+void mousePress(const rt::Control &control, Qt::MouseButton button,
+                Qt::KeyboardModifiers modifiers = {}, QPoint offset = centre);
+void mouseRelease(const rt::Control &control, Qt::MouseButton button,
+                  Qt::KeyboardModifiers modifiers = {}, QPoint offset = centre);
+void mouseClick(const rt::Control &control, Qt::MouseButton button,
+                Qt::KeyboardModifiers modifiers = {}, QPoint offset = centre);
 
 } // namespace support

@@ -616,18 +616,18 @@ void MinyPlayTest::realCellEvents()
     auto form = support::mineGame(support::paddedTo({{3, 3}}, 27));
     QVERIFY(support::showAndWait(form->window()));
     const Cell cell{2, 3};
-    QWidget *widget = form->Image3(support::element(cell)).widget();
-    QTest::mousePress(widget, button, {}, QPoint(7, 7));
+    const rt::Image &image = form->Image3(support::element(cell));
+    support::mousePress(image, button);
     QCOMPARE(form->playing.value(), button == Qt::BackButton ? 0 : -1);
-    QTest::mouseRelease(widget, button, {}, QPoint(7, 7));
+    support::mouseRelease(image, button);
     QCOMPARE(support::shownElement(*form, support::element(cell)), picture);
     QCOMPARE(support::faceShown(*form), int(Smile));
     // A later press shows the open mouth until it is released.
     if (button != Qt::BackButton) {
-        QWidget *other = form->Image3(support::element({19, 19})).widget();
-        QTest::mousePress(other, Qt::MiddleButton, {}, QPoint(1, 1));
+        const rt::Image &other = form->Image3(support::element({19, 19}));
+        support::mousePress(other, Qt::MiddleButton, {}, QPoint(0, 0));
         QCOMPARE(support::faceShown(*form), int(OpenMouth));
-        QTest::mouseRelease(other, Qt::MiddleButton, {}, QPoint(1, 1));
+        support::mouseRelease(other, Qt::MiddleButton, {}, QPoint(0, 0));
         QCOMPARE(support::faceShown(*form), int(Smile));
     }
 }
@@ -637,7 +637,7 @@ void MinyPlayTest::realDoubleClickIsTwoPresses()
     auto form = support::mineGame(support::paddedTo({}, 27));
     QVERIFY(support::showAndWait(form->window()));
     const Cell cell{19, 0};
-    const QPoint at = form->Image3(support::element(cell)).widget()->geometry().center();
+    const QPoint at = form->Image3(support::element(cell)).pixelRect().center();
     QTest::mouseDClick(form->window()->windowHandle(), Qt::RightButton, {}, at);
     QCOMPARE(support::shownElement(*form, support::element(cell)), int(Question));
     QCOMPARE(form->minesleft.value(), 27);
@@ -649,10 +649,10 @@ void MinyPlayTest::realFaceButtonReleaseOffButton()
     QVERIFY(support::showAndWait(form->window()));
     support::useSeed(9);
     support::press(*form, {1, 1});
-    QWidget *face = form->Image1(5).widget();
-    QTest::mousePress(face, Qt::RightButton, {}, QPoint(12, 12));
+    const rt::Image &face = form->Image1(5);
+    support::mousePress(face, Qt::RightButton);
     QCOMPARE(support::faceShown(*form), int(Sunken));
-    QTest::mouseRelease(face, Qt::RightButton, {}, QPoint(200, 200)); // dragged off the button
+    support::mouseRelease(face, Qt::RightButton, {}, QPoint(-100, 200)); // dragged off the button
     QCOMPARE(support::faceShown(*form), int(Smile));
     QCOMPARE(support::uncoveredCount(*form), 0);
     QCOMPARE(form->playing.value(), 0);

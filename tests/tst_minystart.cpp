@@ -102,9 +102,9 @@ void MinyStartTest::windowSize()
     QCOMPARE(form->window()->minimumSize(), form->window()->maximumSize());
     QVERIFY(!form->window()->windowIcon().isNull());
     // Pixels on screen: twips rounded to the nearest pixel.
-    QCOMPARE(form->Image1(5).widget()->geometry(), QRect(141, 3, 25, 25));
-    QCOMPARE(form->Image3(1).widget()->geometry(), QRect(0, 31, 15, 15));
-    QCOMPARE(form->Image3(400).widget()->geometry(), QRect(285, 316, 15, 15));
+    QCOMPARE(form->Image1(5).pixelRect(), QRect(141, 3, 25, 25));
+    QCOMPARE(form->Image3(1).pixelRect(), QRect(0, 31, 15, 15));
+    QCOMPARE(form->Image3(400).pixelRect(), QRect(285, 316, 15, 15));
 }
 
 void MinyStartTest::cellsAndMaps()
@@ -279,13 +279,13 @@ void MinyStartTest::renderedWindow()
     const QImage face = QImage(":/miny/face_normal.png").convertToFormat(QImage::Format_RGB32);
 
     for (int n = 1; n <= 400; ++n) {
-        const QRect at = form->Image3(n).widget()->geometry();
+        const QRect at = form->Image3(n).pixelRect();
         QCOMPARE(shot.copy(at), covered);
     }
     QCOMPARE(shot.copy(QRect(141, 3, 25, 25)), face);
 
     for (rt::Label *label : {&form->Label1, &form->Label2}) {
-        const QImage area = shot.copy(label->widget()->geometry());
+        const QImage area = shot.copy(label->pixelRect());
         int green = 0;
         int text = 0;
         for (int y = 0; y < area.height(); ++y) {

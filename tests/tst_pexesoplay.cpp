@@ -43,8 +43,8 @@ private:
     std::unique_ptr<Form1> form;
     std::unique_ptr<support::MessageRecorder> messages;
 
-    QWidget *place(int n) { return form->Image3(n).widget(); }
-    void click(int n) { QTest::mouseClick(place(n), Qt::LeftButton); }
+    QPoint centreOf(int n) { return form->Image3(n).pixelRect().center(); }
+    void click(int n) { support::mouseClick(form->Image3(n), Qt::LeftButton); }
 
     std::vector<int> placesOf(int value)
     {
@@ -259,7 +259,7 @@ void PexesoPlayTest::unmatchedCardsKeepTheirValues()
     const int first = placesOf(8)[0];
     const int second = placesOf(9)[1];
     auto faceOnScreen = [this](int n) {
-        return support::grab(form->window()).copy(place(n)->geometry());
+        return support::grab(form->window()).copy(form->Image3(n).pixelRect());
     };
     const QImage back = QImage(":/pexeso/back.png").convertToFormat(QImage::Format_RGB32);
     const QImage face8 = QImage(":/pexeso/face07.png").convertToFormat(QImage::Format_RGB32);
@@ -456,9 +456,9 @@ void PexesoPlayTest::otherButtonsDoNothing()
         reach(setup);
         const Snapshot before = snapshot(*form);
         for (int n = 0; n <= 35; ++n) {
-            QTest::mouseClick(place(n), button);
-            QTest::mouseDClick(place(n), button);
-            QTest::mouseRelease(place(n), button);
+            QTest::mouseClick(form->window(), button, {}, centreOf(n));
+            QTest::mouseDClick(form->window(), button, {}, centreOf(n));
+            QTest::mouseRelease(form->window(), button, {}, centreOf(n));
         }
         QVERIFY(snapshot(*form) == before);
     }
@@ -470,7 +470,7 @@ void PexesoPlayTest::doubleClickIsTwoClicks_data()
     QTest::addColumn<Setup>("setup");
     QTest::addColumn<int>("turnedAfter");
     for (bool throughWindow : {false, true}) {
-        const QString path = throughWindow ? " (window)" : " (widget)";
+        const QString path = throughWindow ? " (window)" : " (direct)";
         // One card up, a double click on another turns it and resolves the turn.
         QTest::newRow(qPrintable("one card up" + path)) << throughWindow << Setup::OneCardUp << 0;
         // Two up, a double click on a face-down card resolves and turns it.
@@ -488,12 +488,12 @@ void PexesoPlayTest::doubleClickIsTwoClicks()
     const int card = placesOf(12)[0];
     if (throughWindow) {
         QWindow *window = form->window()->windowHandle();
-        QTest::mouseDClick(window, Qt::LeftButton, {}, place(card)->geometry().center());
+        QTest::mouseDClick(window, Qt::LeftButton, {}, centreOf(card));
     } else {
         // As the window system reports it: press, release, double click, release.
-        QTest::mouseClick(place(card), Qt::LeftButton);
-        QTest::mouseDClick(place(card), Qt::LeftButton);
-        QTest::mouseRelease(place(card), Qt::LeftButton);
+        QTest::mouseClick(form->window(), Qt::LeftButton, {}, centreOf(card));
+        QTest::mouseDClick(form->window(), Qt::LeftButton, {}, centreOf(card));
+        QTest::mouseRelease(form->window(), Qt::LeftButton, {}, centreOf(card));
     }
     QCOMPARE(form->turned.value(), turnedAfter);
     if (turnedAfter == 1) {
@@ -511,8 +511,8 @@ void PexesoPlayTest::pressAndReleaseApartIsNoClick_data()
     QTest::addColumn<bool>("throughWindow");
     QTest::addColumn<bool>("pressFirst");
     QTest::newRow("pressed on one card, released over another (window)") << true << true;
-    QTest::newRow("pressed on one card, released outside it (widget)") << false << true;
-    QTest::newRow("released without a press (widget)") << false << false;
+    QTest::newRow("pressed on one card, released outside it (direct)") << false << true;
+    QTest::newRow("released without a press (direct)") << false << false;
 }
 
 void PexesoPlayTest::pressAndReleaseApartIsNoClick()
@@ -525,13 +525,12 @@ void PexesoPlayTest::pressAndReleaseApartIsNoClick()
     const int released = placesOf(14)[0];
     if (throughWindow) {
         QWindow *window = form->window()->windowHandle();
-        QTest::mousePress(window, Qt::LeftButton, {}, place(pressed)->geometry().center());
-        QTest::mouseRelease(window, Qt::LeftButton, {}, place(released)->geometry().center());
+        QTest::mousePress(window, Qt::LeftButton, {}, centreOf(pressed));
+        QTest::mouseRelease(window, Qt::LeftButton, {}, centreOf(released));
     } else {
         if (pressFirst)
-            QTest::mousePress(place(pressed), Qt::LeftButton);
-        const QPoint outside = place(released)->geometry().center() - place(pressed)->pos();
-        QTest::mouseRelease(place(pressed), Qt::LeftButton, {}, pressFirst ? outside : QPoint(5, 5));
+            QTest::mousePress(form->window(), Qt::LeftButton, {}, centreOf(pressed));
+        QTest::mouseRelease(form->window(), Qt::LeftButton, {}, pressFirst ? centreOf(released) : centreOf(pressed));
     }
     QVERIFY(snapshot(*form) == before);
 }

@@ -121,7 +121,7 @@ void PexesoStartTest::placePositions()
     QCOMPARE(image.Width(), tile ? 750.f : 1050.f);
     QCOMPARE(image.Height(), tile ? 750.f : 1050.f);
     QVERIFY(image.Visible());
-    QCOMPARE(image.widget()->geometry(), pixels);
+    QCOMPARE(image.pixelRect(), pixels);
 }
 
 // Places are numbered down the columns; tiles along the rows.
@@ -318,7 +318,7 @@ void PexesoStartTest::renderedTable()
     const QImage shot = support::grab(form->window());
     const QImage back = rgb(QImage(":/pexeso/back.png"));
     for (int n = 0; n <= 35; ++n)
-        QCOMPARE(shot.copy(form->Image3(n).widget()->geometry()), back);
+        QCOMPARE(shot.copy(form->Image3(n).pixelRect()), back);
     // Between the cards the tiles show: the gap left of place 6 is tile pixels.
     const QImage tile = rgb(QImage(":/pexeso/tile.png"));
     for (int y = 0; y < 432; ++y)
@@ -336,14 +336,14 @@ void PexesoStartTest::emptyPlaceShowsTheTiles()
             pair.push_back(n);
     QCOMPARE(pair.size(), std::size_t(2));
     for (int n : {pair[0], pair[1], pair[0]})
-        QTest::mouseClick(form->Image3(n).widget(), Qt::LeftButton);
+        support::mouseClick(form->Image3(n), Qt::LeftButton);
     QCOMPARE(form->removed(pair[0]).value(), -1);
 
     const QImage shot = support::grab(form->window());
     const QImage tile = rgb(QImage(":/pexeso/tile.png"));
     std::set<QRgb> colours;
     for (int n : pair) {
-        const QRect at = form->Image3(n).widget()->geometry();
+        const QRect at = form->Image3(n).pixelRect();
         for (int y = at.top(); y <= at.bottom(); ++y) {
             for (int x = at.left(); x <= at.right(); ++x) {
                 QCOMPARE(shot.pixel(x, y), tile.pixel(x % 50, y % 50));
@@ -365,7 +365,7 @@ void PexesoStartTest::cardPicturesDistinctOnScreen()
     const QImage shot = support::grab(form->window());
     std::vector<QImage> shown;
     for (int k = 0; k <= 19; ++k)
-        shown.push_back(shot.copy(form->Image3(k).widget()->geometry()));
+        shown.push_back(shot.copy(form->Image3(k).pixelRect()));
     for (int a = 0; a <= 19; ++a)
         for (int b = a + 1; b <= 19; ++b)
             QVERIFY2(shown[a] != shown[b], qPrintable(QString("Image2(%1) and Image2(%2)").arg(a).arg(b)));

@@ -2,6 +2,7 @@
 #include "checkbox.h"
 #include "checked.h"
 #include "form.h"
+#include "formwindow.h"
 #include "imagearray.h"
 #include "inputcodes.h"
 #include "label.h"
@@ -239,8 +240,8 @@ void RuntimeTest::twipsToPixels()
     form.Cover.setLeft(twips);
     form.Cover.setTop(twips);
     QCOMPARE(form.Cover.Left(), twips);
-    QCOMPARE(form.Cover.widget()->x(), pixels);
-    QCOMPARE(form.Cover.widget()->y(), pixels);
+    QCOMPARE(form.Cover.pixelRect().x(), pixels);
+    QCOMPARE(form.Cover.pixelRect().y(), pixels);
 }
 
 void RuntimeTest::pictureIdentity()
@@ -258,20 +259,26 @@ void RuntimeTest::loadCopiesElementZero()
 {
     TestForm form;
     form.Images(0).Move(450, 300, 225, 225);
-    rt::Label later(form);
+    rt::ImageArray later(form);
+    later.addDesignElement(0).setPicture(rt::LoadPicture(":/miny/flag.png"));
+    later(0).Move(600, 300, 225, 225);
     form.Images.Load(1);
     rt::Image &loaded = form.Images(1);
     QVERIFY(!loaded.Visible());
-    QVERIFY(!loaded.widget()->isVisibleTo(form.window()));
     QCOMPARE(loaded.picture().Handle(), form.Images(0).picture().Handle());
     QCOMPARE(loaded.Left(), 450.f);
     QCOMPARE(loaded.Top(), 300.f);
     QCOMPARE(loaded.Width(), 225.f);
-    // The loaded element stays in element 0's layer: below controls made later.
-    const QObjectList &order = form.window()->children();
-    QCOMPARE(order.indexOf(loaded.widget()), order.indexOf(form.Images(0).widget()) + 1);
-    QVERIFY(order.indexOf(loaded.widget()) < order.indexOf(later.widget()));
     QCOMPARE(form.Images.upperBound(), 1);
+
+    // The loaded element stays in element 0's layer: beneath controls made later.
+    loaded.setLeft(600);
+    loaded.setVisible(true);
+    QVERIFY(support::showAndWait(form.window()));
+    const QImage shot = support::grab(form.window());
+    const QImage flag = QImage(":/miny/flag.png").convertToFormat(QImage::Format_RGB32);
+    QCOMPARE(shot.copy(later(0).pixelRect()), flag);
+    QCOMPARE(form.formWindow()->stackingIndex(&loaded), form.formWindow()->stackingIndex(&form.Images(0)) + 1);
 }
 
 void RuntimeTest::mouseButtons_data()
@@ -300,8 +307,7 @@ void RuntimeTest::mouseButtons()
     QFETCH(int, shift);
     TestForm form;
     QVERIFY(support::showAndWait(form.window()));
-    QWidget *image = form.Images(0).widget();
-    QTest::mouseClick(image, button, modifiers, QPoint(5, 5));
+    support::mouseClick(form.Images(0), button, modifiers);
     if (code == 0) {
         QVERIFY(form.downs.empty());
         QVERIFY(form.ups.empty());
@@ -317,11 +323,21 @@ void RuntimeTest::releaseGoesToPressedImage()
 {
     TestForm form;
     QVERIFY(support::showAndWait(form.window()));
-    QWidget *image = form.Images(0).widget();
-    QTest::mousePress(image, Qt::LeftButton, {}, QPoint(5, 5));
-    QTest::mouseRelease(image, Qt::LeftButton, {}, QPoint(100, 100)); // dragged off
+    support::mousePress(form.Images(0), Qt::LeftButton);
+    support::mouseRelease(form.Images(0), Qt::LeftButton, {}, QPoint(100, 100)); // dragged off
     QCOMPARE(form.ups.size(), std::size_t(1));
     QVERIFY(form.clicks.empty()); // released away from the image: no click
+
+    // A release lost to a modal box leaves nothing behind: the next press
+    // goes where it lands.
+    form.Images.Load(1);
+    form.Images(1).setLeft(600);
+    form.Images(1).setVisible(true);
+    support::mousePress(form.Images(0), Qt::LeftButton);
+    support::mousePress(form.Images(1), Qt::LeftButton);
+    support::mouseRelease(form.Images(1), Qt::LeftButton);
+    QCOMPARE(form.downs, std::vector<Event>({{0, 1, 0}, {0, 1, 0}, {1, 1, 0}}));
+    QCOMPARE(form.clicks, std::vector<int>({1}));
 }
 
 void RuntimeTest::doubleClickIsTwoPresses()

@@ -1,0 +1,138 @@
+#include "formwindow.h"
+
+#include "form.h"
+#include "graphiccontrol.h"
+#include "inputcodes.h"
+
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPainter>
+
+#include <algorithm>
+
+namespace rt {
+
+FormWindow::FormWindow(Form &form) : form_(form)
+{
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint
+                   | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint
+                   | Qt::WindowCloseButtonHint);
+    setFocusPolicy(Qt::StrongFocus);
+}
+
+void FormWindow::addGraphic(GraphicControl *control)
+{
+    graphics_.push_back(control);
+}
+
+void FormWindow::removeGraphic(GraphicControl *control)
+{
+    graphics_.erase(std::remove(graphics_.begin(), graphics_.end(), control), graphics_.end());
+    if (mouseOwner_ == control)
+        mouseOwner_ = nullptr;
+}
+
+void FormWindow::restack(GraphicControl *control, bool toFront)
+{
+    removeGraphic(control);
+    graphics_.insert(toFront ? graphics_.end() : graphics_.begin(), control);
+    update(control->pixelRect());
+}
+
+void FormWindow::stackAbove(GraphicControl *control, const GraphicControl *below)
+{
+    removeGraphic(control);
+    const auto at = std::find(graphics_.begin(), graphics_.end(), below);
+    graphics_.insert(at == graphics_.end() ? at : at + 1, control);
+    update(control->pixelRect());
+}
+
+int FormWindow::stackingIndex(const GraphicControl *control) const
+{
+    const auto at = std::find(graphics_.begin(), graphics_.end(), control);
+    return at == graphics_.end() ? -1 : int(at - graphics_.begin());
+}
+
+void FormWindow::paintEvent(QPaintEvent *event)
+{
+    QPainter painter(this);
+    // Each picture pixel becomes a whole block of screen pixels: no smoothing.
+    painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
+    const QRect dirty = event->rect();
+    for (const GraphicControl *control : graphics_)
+        if (control->Visible() && control->pixelRect().intersects(dirty))
+            control->paint(painter);
+}
+
+GraphicControl *FormWindow::controlAt(const QPoint &position) const
+{
+    for (auto it = graphics_.rbegin(); it != graphics_.rend(); ++it)
+        if ((*it)->Visible() && (*it)->takesMouse() && (*it)->pixelRect().contains(position))
+            return *it;
+    return nullptr;
+}
+
+void FormWindow::press(QMouseEvent *event)
+{
+    event->accept();
+    const int button = buttonCode(event->button());
+    if (button == 0)
+        return;
+    // The first button down picks the control; a release that a message box
+    // swallowed leaves nothing behind.
+    if (event->buttons() == event->button() || !mouseOwner_) {
+        pressedButtons_ = {};
+        mouseOwner_ = controlAt(event->position().toPoint());
+    }
+    pressedButtons_ |= event->button();
+    if (!mouseOwner_)
+        return;
+    GraphicControl *owner = mouseOwner_;
+    const QPointF at = event->position() - owner->pixelRect().topLeft();
+    owner->mousePressed(button, shiftCode(event->modifiers()), float(at.x() * 15), float(at.y() * 15));
+}
+
+void FormWindow::mousePressEvent(QMouseEvent *event)
+{
+    press(event);
+}
+
+// The second press of a quick double click is a press like any other. Qt
+// reports it as a double click, on some paths after a press of its own.
+void FormWindow::mouseDoubleClickEvent(QMouseEvent *event)
+{
+    if (pressedButtons_ & event->button()) {
+        event->accept();
+        return;
+    }
+    press(event);
+}
+
+void FormWindow::mouseReleaseEvent(QMouseEvent *event)
+{
+    event->accept();
+    pressedButtons_ &= ~event->button();
+    GraphicControl *owner = mouseOwner_;
+    if (!pressedButtons_)
+        mouseOwner_ = nullptr;
+    const int button = buttonCode(event->button());
+    if (button == 0 || !owner)
+        return;
+    const QPoint position = event->position().toPoint();
+    const bool inside = owner->Visible() && owner->pixelRect().contains(position);
+    const QPointF at = event->position() - owner->pixelRect().topLeft();
+    owner->mouseReleased(button, shiftCode(event->modifiers()), float(at.x() * 15), float(at.y() * 15), inside);
+}
+
+void FormWindow::keyPressEvent(QKeyEvent *event)
+{
+    const int keyCode = virtualKeyCode(event->key());
+    if (keyCode == 0) {
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    event->accept();
+    form_.Form_KeyDown(keyCode, shiftCode(event->modifiers()));
+}
+
+} // namespace rt

@@ -1,0 +1,33 @@
+#pragma once
+
+#include "control.h"
+
+class QPainter;
+
+namespace rt {
+
+// A control without a window of its own (an image, a label, a shape): its
+// form paints it in its place and hands it the mouse events that land on it.
+// Graphic controls stack in the order they were made, later ones above.
+class GraphicControl : public Control
+{
+public:
+    ~GraphicControl() override;
+
+    void ZOrder(int position = 0) override;
+
+    virtual void paint(QPainter &painter) const = 0;
+    // Whether mouse events that land on the control are its own; otherwise
+    // they go to whatever lies beneath.
+    virtual bool takesMouse() const { return false; }
+    virtual void mousePressed(int button, int shift, float x, float y);
+    virtual void mouseReleased(int button, int shift, float x, float y, bool inside);
+
+protected:
+    explicit GraphicControl(Form &form);
+    void placed(const QRect &was) override;
+    // Asks for the control to be painted again.
+    void repaint();
+};
+
+} // namespace rt

@@ -1,0 +1,27 @@
+#pragma once
+
+#include "control.h"
+
+class QWidget;
+
+namespace rt {
+
+// A control with a window of its own (a check box, a status bar): it can take
+// the keyboard focus and always lies above the window's graphic controls.
+class WindowedControl : public Control
+{
+public:
+    ~WindowedControl() override;
+
+    QWidget *widget() const { return widget_; }
+    void ZOrder(int position = 0) override;
+
+protected:
+    WindowedControl(Form &form, QWidget *widget);
+    void placed(const QRect &was) override;
+
+private:
+    QWidget *widget_;
+};
+
+} // namespace rt
