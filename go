@@ -4,7 +4,7 @@
 #   ./go miny | ./go pexeso   build and start a game
 #   ./go test                 build and run the whole test suite
 #   ./go test-sanitized       the same under AddressSanitizer + UndefinedBehaviorSanitizer
-#   ./go bench                build and run the benchmarks
+#   ./go bench [SECONDS]      build and run the benchmarks (idle measured over SECONDS, 60)
 #   ./go soak [EVENTS]        a million random events per game under the sanitizers
 #   ./go screenshots          remake the README's screenshots under Xvfb
 #   ./go package              build the Debian package (install it with apt install ./build/*.deb)
@@ -57,9 +57,10 @@ case "${1:-}" in
             ctest --output-on-failure -j "$(nproc)"
         ;;
     bench)
+        packages+=(hyperfine xvfb xauth)
         install_missing
         build build
-        for b in build/bench/bench_*; do [ -x "$b" ] && QT_QPA_PLATFORM=offscreen "$b"; done
+        xvfb-run -a bench/run.sh build "${2:-60}"
         ;;
     soak)
         install_missing
