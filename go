@@ -32,8 +32,12 @@ install_missing() {
 
 build() { # folder, cmake options...
     local dir=$1; shift
-    cmake -S . -B "$dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@" >/dev/null
-    cmake --build "$dir" -j "$(nproc)" -- --no-print-directory >/dev/null
+    mkdir -p "$dir"
+    # Quiet when all goes well; the whole log when it does not.
+    cmake -S . -B "$dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@" >"$dir/configure.log" 2>&1 \
+        || { cat "$dir/configure.log"; exit 1; }
+    cmake --build "$dir" -j "$(nproc)" >"$dir/build.log" 2>&1 \
+        || { cat "$dir/build.log"; exit 1; }
 }
 
 case "${1:-}" in
