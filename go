@@ -11,7 +11,7 @@
 set -euo pipefail
 cd "$(dirname "$0")"
 
-packages=(build-essential dpkg-dev cmake qt6-base-dev libgl-dev fonts-dejavu-core fonts-dejavu-extra
+packages=(build-essential dpkg-dev cmake qt6-base-dev libgl-dev fonts-dejavu-core
           libbenchmark-dev)
 
 install_missing() {
