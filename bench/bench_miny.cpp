@@ -1,12 +1,11 @@
 #include "benchmain.h"
-#include "miny/form1.h"
-#include "minyplayer.h"
 #include "messagebox.h"
-#include "testsupport.h"
+#include "miny/form1.h"
+#include "minyfield.h"
+#include "minyplayer.h"
 
 #include <QRandomGenerator>
 #include <QTest>
-#include <QTimer>
 #include <QWidget>
 
 #include <benchmark/benchmark.h>
@@ -15,25 +14,16 @@ namespace {
 
 // The largest single opening: 27 mines packed into the top-left corner and a
 // press on the far corner, which uncovers the other 373 cells.
+const std::vector<support::Cell> packedCorner = support::packedTopLeft(27);
+
 void dealPackedCorner(miny::Form1 &form)
 {
-    std::vector<float> draws;
-    for (int n = 0; n < 27; ++n) {
-        draws.push_back(support::drawFor(n % 20, 20));
-        draws.push_back(support::drawFor(n / 20, 20));
-    }
-    support::useScript(draws);
-    form.novahra();
+    support::dealMines(form, packedCorner);
 }
 
 std::unique_ptr<miny::Form1> packedCornerGame()
 {
-    support::useSeed(1);
-    auto form = std::make_unique<miny::Form1>();
-    form->Load();
-    form->window()->findChild<QTimer *>()->stop();
-    form->Check1.setValue(0);
-    return form;
+    return support::seededMineGame(1);
 }
 
 void pressFarCorner(miny::Form1 &form)
@@ -77,9 +67,7 @@ BENCHMARK(BM_LargestOpening_WithRepaint)->Unit(benchmark::kMicrosecond);
 void BM_RandomPlayer(benchmark::State &state)
 {
     rt::setMessageBoxHandler([](const std::string &, const std::string &) {});
-    auto form = packedCornerGame();
-    form->Check1.setValue(1);
-    form->novahra();
+    auto form = support::seededMineGame(1);
     support::MinyPlayer player(*form);
     QRandomGenerator chance(7);
     for (auto _ : state)

@@ -37,9 +37,6 @@ public:
     template <typename I>
     const T &operator()(I index) const { return items_[detail::offset<Lo, Hi>(index)]; }
 
-    static constexpr long long lowerBound() { return Lo; }
-    static constexpr long long upperBound() { return Hi; }
-
 private:
     std::array<T, Hi - Lo + 1> items_{};
 };

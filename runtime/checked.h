@@ -22,7 +22,6 @@ template <typename T>
 class Checked
 {
 public:
-    using Rep = T;
 
     constexpr Checked() = default;
     template <std::integral I>
@@ -79,9 +78,6 @@ constexpr long long wide(I v) { return v; }
 
 } // namespace detail
 
-template <typename V>
-concept CheckedValue = requires(V v) { typename V::Rep; v.value(); };
-
 template <typename A, typename B>
 constexpr auto operator+(Checked<A> a, Checked<B> b)
 { return Checked<detail::Wider<A, B>>(detail::wide(a) + detail::wide(b)); }
@@ -137,7 +133,7 @@ constexpr bool operator==(Checked<A> a, F b) { return float(a.value()) == float(
 template <typename A, std::floating_point F>
 constexpr auto operator<=>(Checked<A> a, F b) { return float(a.value()) <=> float(b); }
 
-// Integer division and remainder, truncating towards zero.
+// Integer division, truncating towards zero.
 template <typename A, typename B>
 constexpr auto IntDiv(Checked<A> a, Checked<B> b)
 {
@@ -145,17 +141,8 @@ constexpr auto IntDiv(Checked<A> a, Checked<B> b)
         divisionByZeroError();
     return Checked<detail::Wider<A, B>>(detail::wide(a) / detail::wide(b));
 }
-template <typename A, typename B>
-constexpr auto Mod(Checked<A> a, Checked<B> b)
-{
-    if (b.value() == 0)
-        divisionByZeroError();
-    return Checked<detail::Wider<A, B>>(detail::wide(a) % detail::wide(b));
-}
 template <typename A, std::integral I>
 constexpr auto IntDiv(Checked<A> a, I b) { return IntDiv(a, Checked<detail::WithLiteral<A>>(b)); }
-template <typename A, std::integral I>
-constexpr auto Mod(Checked<A> a, I b) { return Mod(a, Checked<detail::WithLiteral<A>>(b)); }
 
 // The largest whole number not above v.
 inline float Int(float v) { return std::floor(v); }

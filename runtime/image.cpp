@@ -27,7 +27,6 @@ void Image::copyFrom(const Image &other)
 {
     picture_ = other.picture_;
     Move(other.Left(), other.Top(), other.Width(), other.Height());
-    handlers_ = other.handlers_;
 }
 
 void Image::paint(QPainter &painter) const

@@ -25,10 +25,9 @@ public:
     const Picture &picture() const { return picture_; }
     void setPicture(const Picture &picture);
 
-    int index() const { return index_; }
     void setHandlers(std::shared_ptr<const Handlers> handlers);
 
-    // A run-time copy of this image, the picture included.
+    // Takes the picture, place and size of another image, as a run-time copy.
     void copyFrom(const Image &other);
 
     void paint(QPainter &painter) const override;

@@ -34,7 +34,7 @@ Image &ImageArray::create(long long index)
     if (index >= static_cast<long long>(elements_.size()))
         elements_.resize(index + 1);
     elements_[index] = std::make_unique<Image>(form_, static_cast<int>(index));
-    elements_[index]->setHandlers(shared_);
+    elements_[index]->setHandlers(handlers_);
     return *elements_[index];
 }
 
@@ -55,28 +55,17 @@ void ImageArray::load(long long index)
 
 void ImageArray::onMouseDown(MouseHandler handler)
 {
-    handlers_.mouseDown = std::move(handler);
-    shareHandlers();
+    handlers_->mouseDown = std::move(handler);
 }
 
 void ImageArray::onMouseUp(MouseHandler handler)
 {
-    handlers_.mouseUp = std::move(handler);
-    shareHandlers();
+    handlers_->mouseUp = std::move(handler);
 }
 
 void ImageArray::onClick(ClickHandler handler)
 {
-    handlers_.click = std::move(handler);
-    shareHandlers();
-}
-
-void ImageArray::shareHandlers()
-{
-    shared_ = std::make_shared<const Image::Handlers>(handlers_);
-    for (auto &image : elements_)
-        if (image)
-            image->setHandlers(shared_);
+    handlers_->click = std::move(handler);
 }
 
 } // namespace rt

@@ -34,12 +34,11 @@ private:
     Image &element(long long index);
     void load(long long index);
     Image &create(long long index);
-    void shareHandlers();
 
     Form &form_;
     std::vector<std::unique_ptr<Image>> elements_;
-    Image::Handlers handlers_;
-    std::shared_ptr<const Image::Handlers> shared_ = std::make_shared<const Image::Handlers>();
+    // One set for the whole family: every element reports to the same procedures.
+    std::shared_ptr<Image::Handlers> handlers_ = std::make_shared<Image::Handlers>();
 };
 
 } // namespace rt

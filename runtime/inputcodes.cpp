@@ -1,13 +1,15 @@
 #include "inputcodes.h"
 
+#include "mouse.h"
+
 namespace rt {
 
 int buttonCode(Qt::MouseButton button)
 {
     switch (button) {
-    case Qt::LeftButton: return 1;
-    case Qt::RightButton: return 2;
-    case Qt::MiddleButton: return 4;
+    case Qt::LeftButton: return LeftButton;
+    case Qt::RightButton: return RightButton;
+    case Qt::MiddleButton: return MiddleButton;
     default: return 0;
     }
 }
@@ -16,11 +18,11 @@ int shiftCode(Qt::KeyboardModifiers modifiers)
 {
     int code = 0;
     if (modifiers & Qt::ShiftModifier)
-        code |= 1;
+        code |= ShiftKey;
     if (modifiers & Qt::ControlModifier)
-        code |= 2;
+        code |= CtrlKey;
     if (modifiers & Qt::AltModifier)
-        code |= 4;
+        code |= AltKey;
     return code;
 }
 

@@ -9,7 +9,7 @@ namespace rt {
 // Mouse buttons as the games see them.
 enum MouseButton { LeftButton = 1, RightButton = 2, MiddleButton = 4 };
 // Bits of the Shift argument of mouse and key events.
-enum ShiftMask { ShiftMask = 1, CtrlMask = 2, AltMask = 4 };
+enum ShiftState { ShiftKey = 1, CtrlKey = 2, AltKey = 4 };
 
 using MouseHandler = std::function<void(Integer index, Integer button, Integer shift, float x, float y)>;
 using ClickHandler = std::function<void(Integer index)>;

@@ -87,13 +87,6 @@ std::string StatusBar::panelText(int panel) const
     return bar()->panels[panel - 1].text.toStdString();
 }
 
-std::pair<int, int> StatusBar::panelSpan(int panel) const
-{
-    if (panel < 1 || panel > static_cast<int>(bar()->panels.size()))
-        subscriptError();
-    return bar()->span(panel - 1);
-}
-
 void StatusBar::dock(int clientWidthPixels, int clientHeightPixels)
 {
     const float height = Height();

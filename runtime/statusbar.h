@@ -18,8 +18,6 @@ public:
 
     void addPanel(const std::string &text, float widthTwips);
     std::string panelText(int panel) const;
-    // Left edge and width of a panel on the screen, in pixels.
-    std::pair<int, int> panelSpan(int panel) const;
 
     // Called by the window when its client area changes size.
     void dock(int clientWidthPixels, int clientHeightPixels);

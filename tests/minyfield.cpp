@@ -30,17 +30,22 @@ std::unique_ptr<miny::Form1> seededMineGame(std::uint32_t seed, bool ticked)
     return form;
 }
 
-std::unique_ptr<miny::Form1> mineGame(const std::vector<Cell> &mines)
+void dealMines(miny::Form1 &form, const std::vector<Cell> &mines)
 {
-    auto form = seededMineGame(1);
-    form->Check1.setValue(mines.size() == 54 ? 1 : 0);
+    form.Check1.setValue(mines.size() == 54 ? 1 : 0);
     std::vector<float> script;
     for (const auto &[col, row] : mines) {
         script.push_back(drawFor(col, 20));
         script.push_back(drawFor(row, 20));
     }
     useScript(script);
-    form->novahra();
+    form.novahra();
+}
+
+std::unique_ptr<miny::Form1> mineGame(const std::vector<Cell> &mines)
+{
+    auto form = seededMineGame(1);
+    dealMines(*form, mines);
     return form;
 }
 
@@ -67,12 +72,24 @@ int element(const Cell &cell)
     return cell.second * 20 + cell.first + 1;
 }
 
+// The pictures of Image2(0) to Image2(14), by handle.
+static std::array<long, 15> cellPictures(miny::Form1 &form)
+{
+    std::array<long, 15> handles{};
+    for (int k = 0; k <= 14; ++k)
+        handles[k] = form.Image2(k).picture().Handle();
+    return handles;
+}
+
+static int elementShowing(const std::array<long, 15> &cellPictures, miny::Form1 &form, int n)
+{
+    const auto at = std::find(cellPictures.begin(), cellPictures.end(), form.Image3(n).picture().Handle());
+    return at == cellPictures.end() ? -1 : int(at - cellPictures.begin());
+}
+
 int shownElement(miny::Form1 &form, int n)
 {
-    for (int k = 0; k <= 14; ++k)
-        if (form.cellshows(n, k))
-            return k;
-    return -1;
+    return elementShowing(cellPictures(form), form, n);
 }
 
 int faceShown(miny::Form1 &form)
@@ -136,13 +153,7 @@ std::set<Cell> expectedOpening(miny::Form1 &form, const Cell &start)
 
 QString brokenInvariant(miny::Form1 &form)
 {
-    std::array<long, 15> sources{};
-    for (int k = 0; k <= 14; ++k)
-        sources[k] = form.Image2(k).picture().Handle();
-    auto shownBy = [&](int n) {
-        const auto at = std::find(sources.begin(), sources.end(), form.Image3(n).picture().Handle());
-        return at == sources.end() ? -1 : int(at - sources.begin());
-    };
+    const std::array<long, 15> pictures = cellPictures(form);
 
     const int playing = form.playing.value();
     const int finished = form.finished.value();
@@ -160,7 +171,7 @@ QString brokenInvariant(miny::Form1 &form)
             const int n = element({col, row});
             const bool mine = form.content(col, row) == "mina";
             const int state = form.state(col, row).value();
-            const int shown = shownBy(n);
+            const int shown = elementShowing(pictures, form, n);
             mines += mine;
             flags += shown == 10;
             auto at = [&] { return QString(" at %1,%2").arg(col).arg(row); };

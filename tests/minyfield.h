@@ -17,6 +17,8 @@ using Cell = std::pair<int, int>; // column, row
 // dealt by the game itself from a scripted random source. The clock's timer
 // is stopped: tests tick it by hand.
 std::unique_ptr<miny::Form1> mineGame(const std::vector<Cell> &mines);
+// A new game of the form with exactly these mines, dealt the same way.
+void dealMines(miny::Form1 &form, const std::vector<Cell> &mines);
 // A loaded mine game dealt from a seeded random source.
 std::unique_ptr<miny::Form1> seededMineGame(std::uint32_t seed, bool ticked = true);
 // Pads the mines to a total, filling from the bottom-right corner backwards.

@@ -3,8 +3,7 @@
 #include "miny/form1.h"
 #include "pexeso/form1.h"
 
-#include "messagebox.h"
-#include "random.h"
+#include "testsupport.h"
 #include "toolkit.h"
 
 #include <QApplication>
@@ -16,22 +15,7 @@
 
 namespace {
 
-// The program's generator with a fixed seed, whatever the clock says.
-class FixedSeed : public rt::LcgRandom
-{
-public:
-    explicit FixedSeed(std::uint32_t seed) : rt::LcgRandom(seed) {}
-    void randomize() override {}
-};
-
 QDir target;
-
-void showAndWait(QWidget *window)
-{
-    window->show();
-    if (!QTest::qWaitForWindowExposed(window))
-        QTextStream(stderr) << "the window was not shown\n";
-}
 
 void shoot(QWidget *window, const QString &name)
 {
@@ -55,11 +39,12 @@ bool isMine(miny::Form1 &form, int col, int row)
 
 void mineGame(std::uint32_t seed, void (*play)(miny::Form1 &), const QString &name)
 {
-    rt::setRandomSource(std::make_unique<FixedSeed>(seed));
+    support::useSeed(seed);
     miny::Form1 form;
     form.Load();
     form.Show();
-    showAndWait(form.window());
+    if (!support::showAndWait(form.window()))
+        QTextStream(stderr) << "the window was not shown\n";
     play(form);
     shoot(form.window(), name);
 }
@@ -105,11 +90,12 @@ void clickPair(pexeso::Form1 &form, int value)
 
 void cardGame(void (*play)(pexeso::Form1 &), const QString &name)
 {
-    rt::setRandomSource(std::make_unique<FixedSeed>(7));
+    support::useSeed(7);
     pexeso::Form1 form;
     form.Load();
     form.Show();
-    showAndWait(form.window());
+    if (!support::showAndWait(form.window()))
+        QTextStream(stderr) << "the window was not shown\n";
     play(form);
     shoot(form.window(), name);
 }
@@ -155,7 +141,7 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     target = QDir(argc > 1 ? argv[1] : ".");
     target.mkpath(".");
-    rt::setMessageBoxHandler([](const std::string &, const std::string &) {});
+    support::MessageRecorder messages; // the endings' message boxes are not shown
 
     mineGame(21, mineStart, "miny-start");
     mineGame(21, mineMiddle, "miny-middle");
