@@ -7,7 +7,8 @@
 #   ./go bench [SECONDS]      build and run the benchmarks (idle measured over SECONDS, 60)
 #   ./go soak [EVENTS]        a million random events per game under the sanitizers
 #   ./go screenshots          remake the README's screenshots under Xvfb
-#   ./go package              build the Debian package (install it with apt install ./build/*.deb)
+#   ./go faults               prove the suite catches a set of deliberate faults
+#   ./go package              build the Debian package in build-release/
 set -euo pipefail
 cd "$(dirname "$0")"
 
@@ -48,12 +49,12 @@ case "${1:-}" in
         ;;
     test)
         install_missing
-        build build
+        build build -DWARNINGS_AS_ERRORS=ON
         cd build && ctest --output-on-failure -j "$(nproc)"
         ;;
     test-sanitized)
         install_missing
-        build build-sanitized -DSANITIZE=ON
+        build build-sanitized -DSANITIZE=ON -DWARNINGS_AS_ERRORS=ON
         cd build-sanitized
         ASAN_OPTIONS=detect_leaks=1:abort_on_error=0 \
         LSAN_OPTIONS="suppressions=$PWD/../tests/lsan.supp:print_suppressions=0" \
@@ -80,13 +81,19 @@ case "${1:-}" in
         build build
         xvfb-run -a build/tools/screenshots/screenshots docs/screenshots
         ;;
-    package)
+    faults)
         install_missing
-        build build -DCMAKE_BUILD_TYPE=Release
-        cd build && cpack
+        tests/faults.sh
+        ;;
+    package)
+        # Its own folder, so the build that the games and the tests use stays as it is.
+        install_missing
+        build build-release -DCMAKE_BUILD_TYPE=Release -DWARNINGS_AS_ERRORS="${WARNINGS_AS_ERRORS:-OFF}"
+        cd build-release && cpack >cpack.log 2>&1 || { cat cpack.log; exit 1; }
+        ls "$PWD"/*.deb
         ;;
     *)
-        sed -n '2,11p' "$0" | sed 's/^# \{0,1\}//'
+        sed -n '2,12p' "$0" | sed 's/^# \{0,1\}//'
         exit 2
         ;;
 esac

@@ -25,7 +25,9 @@ rt::Picture sourcePicture(int k)
     if (k == 1)
         return asset("back");
     const int face = k - 1;
-    return asset(face < 10 ? "face0" + std::to_string(face) : "face" + std::to_string(face));
+    std::string name = face < 10 ? "face0" : "face";
+    name += std::to_string(face);
+    return asset(name);
 }
 
 } // namespace

@@ -160,7 +160,9 @@ std::string CStr(Checked<T> v) { return std::to_string(detail::wide(v)); }
 template <typename T>
 std::string Str(Checked<T> v)
 {
-    return v.value() < 0 ? std::to_string(detail::wide(v)) : " " + std::to_string(detail::wide(v));
+    std::string text(v.value() < 0 ? "" : " ");
+    text += std::to_string(detail::wide(v));
+    return text;
 }
 
 } // namespace rt

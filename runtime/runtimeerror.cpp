@@ -9,7 +9,10 @@ namespace rt {
 
 void raiseRuntimeError(int number, const std::string &description)
 {
-    const std::string text = "Chyba za běhu " + std::to_string(number) + ":\n\n" + description;
+    std::string text = "Chyba za běhu ";
+    text += std::to_string(number);
+    text += ":\n\n";
+    text += description;
     std::fprintf(stderr, "%s\n", text.c_str());
     std::fflush(stderr);
     MsgBox(text, programTitle());

@@ -1,14 +1,24 @@
 #!/usr/bin/env bash
-# Installs the build into a scratch folder and checks that both games arrive
-# with their desktop entries and their icons at every size.
+# Checks that both games arrive with their desktop entries and their icons at
+# every size, either installed from a build folder into a scratch folder or
+# unpacked from the Debian package, whose programs must also be hardened.
+#
+#   check_install.sh BUILD_FOLDER
+#   check_install.sh --deb PACKAGE
 set -u
-build=$1
-prefix=$(mktemp -d)
-trap 'rm -rf "$prefix"' EXIT
+scratch=$(mktemp -d)
+trap 'rm -rf "$scratch"' EXIT
 status=0
 fail() { echo "FAIL: $1"; status=1; }
 
-cmake --install "$build" --prefix "$prefix" >/dev/null || { echo "FAIL: install"; exit 1; }
+if [ "$1" = --deb ]; then
+    dpkg-deb -x "$2" "$scratch" || { echo "FAIL: unpack $2"; exit 1; }
+    prefix=$scratch/usr
+    "$(dirname "$0")/check_hardening.sh" "$prefix/bin/miny" "$prefix/bin/pexeso" || status=1
+else
+    prefix=$scratch
+    cmake --install "$1" --prefix "$prefix" >/dev/null || { echo "FAIL: install"; exit 1; }
+fi
 
 png_size() { # width x height from the PNG header
     local bytes

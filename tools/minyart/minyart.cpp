@@ -214,10 +214,11 @@ QImage mineHit()
     return cell;
 }
 
+// A flag that was wrong: the covered tile crossed out. No mine is drawn, as
+// none was there.
 QImage wrongFlag()
 {
     QImage cell = raisedTile();
-    drawMine(cell);
     stamp(cell, QPoint(4, 4), {
         "#.....#",
         "##...##",

@@ -62,13 +62,24 @@ void playTopRows(miny::Form1 &form, int rows)
         form.Timer1_Timer();
 }
 
+// A flag in the wrong place: on the last covered cell without a mine.
+void flagWrongly(miny::Form1 &form)
+{
+    for (int row = 19; row >= 0; --row)
+        for (int col = 19; col >= 0; --col)
+            if (!isMine(form, col, row) && form.state(col, row) != 0) {
+                press(form, col, row, 2);
+                return;
+            }
+}
+
 void mineStart(miny::Form1 &) {}
 void mineMiddle(miny::Form1 &form) { playTopRows(form, 9); }
 void mineWon(miny::Form1 &form) { playTopRows(form, 20); }
 void mineLost(miny::Form1 &form)
 {
     playTopRows(form, 7);
-    press(form, 4, 12, 2); // a flag in the wrong place
+    flagWrongly(form);
     for (int row = 19; row >= 0; --row)
         for (int col = 0; col < 20; ++col)
             if (isMine(form, col, row) && form.finished == 0)
@@ -77,6 +88,7 @@ void mineLost(miny::Form1 &form)
 void mineTimeOut(miny::Form1 &form)
 {
     playTopRows(form, 5);
+    flagWrongly(form);
     for (int tick = 0; tick < 1000; ++tick)
         form.Timer1_Timer();
 }
