@@ -62,7 +62,7 @@ case "${1:-}" in
             ctest --output-on-failure -j "$(nproc)"
         ;;
     bench)
-        packages+=(hyperfine xvfb xauth)
+        packages+=(xvfb xauth)
         install_missing
         build build
         xvfb-run -a bench/run.sh build "${2:-60}"

@@ -8,6 +8,7 @@
 #include <sys/resource.h>
 
 #include <cstdio>
+#include <ctime>
 
 namespace {
 
@@ -21,8 +22,13 @@ protected:
     {
         if (event->type() == QEvent::Paint && !seen_) {
             seen_ = true;
-            // Quit once this paint, and the flush that follows it, are done.
-            QTimer::singleShot(0, qApp, &QCoreApplication::quit);
+            // Quit once this paint, and the flush that follows it, are done,
+            // before anything the program does after its first frame.
+            QTimer::singleShot(0, qApp, [] {
+                std::printf("first_frame_ns=%lld\n", monotonicNanoseconds());
+                printPeakMemory();
+                QCoreApplication::quit();
+            });
         }
         return QObject::eventFilter(watched, event);
     }
@@ -43,4 +49,11 @@ void printPeakMemory()
     rusage usage{};
     getrusage(RUSAGE_SELF, &usage);
     std::printf("peak_rss_kb=%ld\n", usage.ru_maxrss);
+}
+
+long long monotonicNanoseconds()
+{
+    timespec now{};
+    clock_gettime(CLOCK_MONOTONIC, &now);
+    return now.tv_sec * 1000000000LL + now.tv_nsec;
 }

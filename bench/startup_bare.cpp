@@ -15,7 +15,5 @@ int main(int argc, char *argv[])
     window.setFixedSize(width, height);
     window.show();
     quitAfterFirstPaint(&window);
-    const int status = app.exec();
-    printPeakMemory();
-    return status;
+    return app.exec();
 }

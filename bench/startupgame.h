@@ -4,7 +4,7 @@
 #include "toolkit.h"
 
 // Builds a game's window as its program does, shows it and ends after the
-// first paint, printing the peak memory.
+// first paint.
 template <typename GameForm>
 int runUntilFirstPaint(int argc, char *argv[])
 {
@@ -13,7 +13,5 @@ int runUntilFirstPaint(int argc, char *argv[])
     form.Load();
     form.Show();
     quitAfterFirstPaint(form.window());
-    const int status = app.exec();
-    printPeakMemory();
-    return status;
+    return app.exec();
 }

@@ -1,24 +1,18 @@
 #include "control.h"
 
-#include <QRect>
-
-#include <cmath>
-
 namespace rt {
 
 Control::Control(Form &form) : form_(form) {}
 
 Control::~Control() = default;
 
+// To the nearest pixel, halves away from zero. Adding the half in double
+// precision is exact for every float of this range.
 int Control::pixelsFromTwips(float twips)
 {
-    return static_cast<int>(std::lround(twips / 15.0f));
-}
-
-QRect Control::pixelRect() const
-{
-    return QRect(pixelsFromTwips(left_), pixelsFromTwips(top_), pixelsFromTwips(width_),
-                 pixelsFromTwips(height_));
+    constexpr double limit = 1 << 30;
+    const double pixels = qBound(-limit, double(twips / 15.0f), limit);
+    return pixels < 0 ? -static_cast<int>(0.5 - pixels) : static_cast<int>(pixels + 0.5);
 }
 
 void Control::setVisible(bool visible)
@@ -26,16 +20,18 @@ void Control::setVisible(bool visible)
     if (visible == visible_)
         return;
     visible_ = visible;
-    placed(pixelRect());
+    placed(pixelRect_);
 }
 
 void Control::Move(float left, float top, float width, float height)
 {
-    const QRect was = pixelRect();
+    const QRect was = pixelRect_;
     left_ = left;
     top_ = top;
     width_ = width;
     height_ = height;
+    pixelRect_ = QRect(pixelsFromTwips(left), pixelsFromTwips(top), pixelsFromTwips(width),
+                       pixelsFromTwips(height));
     placed(was);
 }
 

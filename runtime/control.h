@@ -2,7 +2,7 @@
 
 #include "checked.h"
 
-class QRect;
+#include <QRect>
 
 namespace rt {
 
@@ -35,7 +35,7 @@ public:
 
     Form &form() const { return form_; }
     // Where the control lies in its window's client area, in pixels.
-    QRect pixelRect() const;
+    const QRect &pixelRect() const { return pixelRect_; }
 
     static int pixelsFromTwips(float twips);
 
@@ -50,6 +50,7 @@ private:
     float top_ = 0;
     float width_ = 0;
     float height_ = 0;
+    QRect pixelRect_{0, 0, 0, 0};
     bool visible_ = true;
 };
 

@@ -3,10 +3,12 @@
 #include "form.h"
 #include "graphiccontrol.h"
 #include "inputcodes.h"
+#include "messagebox.h"
 
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QTimer>
 
 #include <algorithm>
 
@@ -41,9 +43,24 @@ void FormWindow::restack(GraphicControl *control, bool toFront)
 
 void FormWindow::stackAbove(GraphicControl *control, const GraphicControl *below)
 {
-    removeGraphic(control);
-    const auto at = std::find(graphics_.begin(), graphics_.end(), below);
-    graphics_.insert(at == graphics_.end() ? at : at + 1, control);
+    if (mouseOwner_ == control)
+        mouseOwner_ = nullptr;
+    const auto end = graphics_.end();
+    const auto at = below == control ? end : std::find(graphics_.begin(), end, below);
+    // A control is usually moved from the top, where it was made: look for it
+    // there, and move it with one rotation.
+    const auto found = std::find(graphics_.rbegin(), graphics_.rend(), control);
+    if (found == graphics_.rend()) {
+        graphics_.insert(at == end ? end : at + 1, control);
+    } else {
+        const auto from = std::prev(found.base());
+        if (at == end)
+            std::rotate(from, from + 1, end);
+        else if (at < from)
+            std::rotate(at + 1, from, from + 1);
+        else
+            std::rotate(from, from + 1, at + 1);
+    }
     update(control->pixelRect());
 }
 
@@ -62,6 +79,12 @@ void FormWindow::paintEvent(QPaintEvent *event)
     for (const GraphicControl *control : graphics_)
         if (control->Visible() && control->pixelRect().intersects(dirty))
             control->paint(painter);
+    // What only a later message box needs is prepared once the window is on
+    // screen, never before its first frame.
+    if (!painted_) {
+        painted_ = true;
+        QTimer::singleShot(0, this, &prepareMessageBoxes);
+    }
 }
 
 GraphicControl *FormWindow::controlAt(const QPoint &position) const

@@ -41,6 +41,7 @@ private:
     std::vector<GraphicControl *> graphics_;
     GraphicControl *mouseOwner_ = nullptr;
     Qt::MouseButtons pressedButtons_;
+    bool painted_ = false;
 };
 
 } // namespace rt

@@ -1,7 +1,7 @@
 #include "image.h"
 
 #include <QPainter>
-#include <QPixmap>
+#include <QImage>
 
 namespace rt {
 
@@ -32,7 +32,7 @@ void Image::copyFrom(const Image &other)
 void Image::paint(QPainter &painter) const
 {
     if (!picture_.isNull())
-        painter.drawPixmap(QRect(pixelRect().topLeft(), picture_.pixmap().size()), picture_.pixmap());
+        painter.drawImage(pixelRect().topLeft(), picture_.image());
 }
 
 void Image::mousePressed(int button, int shift, float x, float y)

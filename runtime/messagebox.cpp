@@ -1,7 +1,11 @@
 #include "messagebox.h"
 
 #include <QApplication>
+#include <QBuffer>
+#include <QFontDatabase>
+#include <QImageReader>
 #include <QMessageBox>
+#include <QThreadPool>
 
 namespace rt {
 
@@ -27,7 +31,44 @@ std::string &title()
     return current;
 }
 
+// The system fonts, and the image-format plugins through which the box
+// reads its button's icon: a picture read with QImageReader loads them.
+void loadWhatBoxesNeed()
+{
+    QFontDatabase::families();
+    static const char onePixelPng[] = "iVBORw0KGgoAAAANSUhEUgAAAAEAAAABCAYAAAAfFcSJAAAADUlEQVR42mNkYPhf"
+                                      "DwAChwGA60e6kgAAAABJRU5ErkJggg==";
+    QByteArray picture = QByteArray::fromBase64(onePixelPng);
+    QBuffer device(&picture);
+    QImageReader(&device).size();
+}
+
+void waitForPreparation()
+{
+    QThreadPool::globalInstance()->waitForDone();
+}
+
 } // namespace
+
+// Everything else the programs draw is in their own pixel font and their own
+// pictures: the box is the only user of the system's font database and of
+// the image-format plugins, and loading them takes longer than making and
+// showing the box. QFontDatabase is thread-safe and loads under its own lock,
+// a box opened before it is done waits for it; QImageReader is reentrant and
+// plugins load under the plugin loader's lock.
+// (The OK button's icon is looked up in the icon theme when the box opens:
+// icons belong to the GUI thread, and looking it up ahead would hold up
+// whatever input arrives meanwhile.)
+void prepareMessageBoxes()
+{
+    static bool started = false;
+    if (started || !qApp)
+        return;
+    started = true;
+    // The loading must be over before the application object is gone.
+    qAddPostRoutine(waitForPreparation);
+    QThreadPool::globalInstance()->start(loadWhatBoxesNeed);
+}
 
 void MsgBox(const std::string &prompt, const std::string &title)
 {

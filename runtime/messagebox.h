@@ -9,6 +9,11 @@ namespace rt {
 // returns when the user dismisses it.
 void MsgBox(const std::string &prompt, const std::string &title);
 
+// Loads, off the GUI thread, the system fonts and the plugins a message box
+// needs, so that the first box opens at once. A window calls it once it is
+// on screen.
+void prepareMessageBoxes();
+
 // Tests replace the box with a function that records what it would show.
 using MessageBoxHandler = std::function<void(const std::string &prompt, const std::string &title)>;
 void setMessageBoxHandler(MessageBoxHandler handler);

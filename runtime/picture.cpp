@@ -1,7 +1,9 @@
 #include "picture.h"
 
+#include "picturesheet.h"
 #include "runtimeerror.h"
 
+#include <QImage>
 #include <QPixmap>
 
 #include <atomic>
@@ -10,8 +12,15 @@ namespace rt {
 
 struct Picture::Data
 {
-    long handle;
-    QPixmap pixmap;
+    long handle = 0;
+    QSize size;
+    // A picture from a picture sheet takes its pixels from there when it is
+    // first drawn.
+    const PictureSheet *sheet = nullptr;
+    int index = -1;
+    mutable QImage image;
+    // Made only when asked for: the window draws the image.
+    mutable QPixmap pixmap;
 };
 
 namespace {
@@ -20,6 +29,12 @@ long nextHandle()
 {
     static std::atomic<long> counter{0};
     return ++counter;
+}
+
+const QImage &nullImage()
+{
+    static const QImage empty;
+    return empty;
 }
 
 const QPixmap &nullPixmap()
@@ -34,17 +49,51 @@ Picture::Picture() = default;
 
 long Picture::Handle() const { return data_ ? data_->handle : 0; }
 bool Picture::isNull() const { return !data_; }
-int Picture::pixelWidth() const { return data_ ? data_->pixmap.width() : 0; }
-int Picture::pixelHeight() const { return data_ ? data_->pixmap.height() : 0; }
-const QPixmap &Picture::pixmap() const { return data_ ? data_->pixmap : nullPixmap(); }
+int Picture::pixelWidth() const { return data_ ? data_->size.width() : 0; }
+int Picture::pixelHeight() const { return data_ ? data_->size.height() : 0; }
 
+const QImage &Picture::image() const
+{
+    if (!data_)
+        return nullImage();
+    if (data_->image.isNull() && data_->sheet)
+        data_->image = data_->sheet->image(data_->index);
+    return data_->image;
+}
+
+const QPixmap &Picture::pixmap() const
+{
+    if (!data_)
+        return nullPixmap();
+    if (data_->pixmap.isNull())
+        data_->pixmap = QPixmap::fromImage(image());
+    return data_->pixmap;
+}
+
+// A picture compiled into the program comes from its folder's picture sheet,
+// already decoded; any other is decoded from its file.
 Picture LoadPicture(const std::string &resourcePath)
 {
-    QPixmap pixmap(QString::fromStdString(resourcePath));
-    if (pixmap.isNull())
-        raiseRuntimeError(53, "Soubor nenalezen: " + resourcePath);
+    const QString path = QString::fromStdString(resourcePath);
+    Picture::Data data;
+    data.handle = nextHandle();
+    const qsizetype slash = path.lastIndexOf(u'/');
+    if (slash > 0) {
+        const PictureSheet &sheet = PictureSheet::ofFolder(path.left(slash));
+        data.index = sheet.find(path.mid(slash + 1));
+        if (data.index >= 0) {
+            data.sheet = &sheet;
+            data.size = sheet.size(data.index);
+        }
+    }
+    if (!data.sheet) {
+        data.image = QPixmap(path).toImage();
+        if (data.image.isNull())
+            raiseRuntimeError(53, "Soubor nenalezen: " + resourcePath);
+        data.size = data.image.size();
+    }
     Picture picture;
-    picture.data_ = std::make_shared<const Picture::Data>(Picture::Data{nextHandle(), pixmap});
+    picture.data_ = std::make_shared<const Picture::Data>(std::move(data));
     return picture;
 }
 

@@ -3,6 +3,7 @@
 #include <memory>
 #include <string>
 
+class QImage;
 class QPixmap;
 
 namespace rt {
@@ -18,6 +19,8 @@ public:
     bool isNull() const;
     int pixelWidth() const;
     int pixelHeight() const;
+    // The pixels as the window draws them.
+    const QImage &image() const;
     const QPixmap &pixmap() const;
 
 private:

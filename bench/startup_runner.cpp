@@ -1,0 +1,161 @@
+// Starts a bare window and a game in turn, many times, and compares their
+// start-up: the time from starting the process to its first painted frame
+// and the peak resident memory until then (both reported by the program, see
+// firstpaint.h); for reference also the time until the process has ended and
+// its peak memory over the whole run, the ending included. Alternating the
+// two keeps a changing load on the machine from favouring either.
+//
+//   startup_runner NAME RUNS BARE [ARGS...] -- GAME [ARGS...]
+#include <fcntl.h>
+#include <spawn.h>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <ctime>
+#include <string>
+#include <vector>
+
+extern char **environ;
+
+namespace {
+
+constexpr double timeTarget = 1.05;
+constexpr double memoryTarget = 1.05;
+constexpr int warmupRuns = 5;
+
+struct Run
+{
+    double firstFrameMs = 0;
+    double totalMs = 0;
+    long peakKb = 0;
+    long wholeRunPeakKb = 0;
+};
+
+struct Series
+{
+    std::vector<double> firstFrameMs, totalMs, peakKb, wholeRunPeakKb;
+    void add(const Run &run)
+    {
+        firstFrameMs.push_back(run.firstFrameMs);
+        totalMs.push_back(run.totalMs);
+        peakKb.push_back(double(run.peakKb));
+        wholeRunPeakKb.push_back(double(run.wholeRunPeakKb));
+    }
+};
+
+long long now()
+{
+    timespec t{};
+    clock_gettime(CLOCK_MONOTONIC, &t);
+    return t.tv_sec * 1000000000LL + t.tv_nsec;
+}
+
+bool runOnce(const std::vector<char *> &command, Run &run)
+{
+    int out[2];
+    if (pipe(out) != 0)
+        return false;
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_adddup2(&actions, out[1], STDOUT_FILENO);
+    posix_spawn_file_actions_addclose(&actions, out[0]);
+    posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, "/dev/null", O_WRONLY, 0);
+    pid_t pid = 0;
+    const long long start = now();
+    const int spawned = posix_spawn(&pid, command[0], &actions, nullptr, command.data(), environ);
+    posix_spawn_file_actions_destroy(&actions);
+    close(out[1]);
+    if (spawned != 0) {
+        close(out[0]);
+        return false;
+    }
+    std::string text;
+    char buffer[256];
+    for (ssize_t n; (n = read(out[0], buffer, sizeof buffer)) > 0;)
+        text.append(buffer, std::size_t(n));
+    close(out[0]);
+    int status = 0;
+    rusage usage{};
+    wait4(pid, &status, 0, &usage);
+    const long long end = now();
+
+    long long firstFrame = 0;
+    const auto frame = text.find("first_frame_ns=");
+    const auto peak = text.find("peak_rss_kb=");
+    if (!WIFEXITED(status) || WEXITSTATUS(status) != 0 || frame == std::string::npos || peak == std::string::npos)
+        return false;
+    firstFrame = std::atoll(text.c_str() + frame + std::strlen("first_frame_ns="));
+    run.firstFrameMs = double(firstFrame - start) / 1e6;
+    run.totalMs = double(end - start) / 1e6;
+    run.peakKb = std::atol(text.c_str() + peak + std::strlen("peak_rss_kb="));
+    run.wholeRunPeakKb = usage.ru_maxrss;
+    return true;
+}
+
+double median(std::vector<double> values)
+{
+    std::sort(values.begin(), values.end());
+    const std::size_t n = values.size();
+    return n % 2 ? values[n / 2] : (values[n / 2 - 1] + values[n / 2]) / 2;
+}
+
+void report(const char *what, const char *unit, double game, double bare, double target)
+{
+    const double ratio = game / bare;
+    std::printf("  %-30s %8.1f %s against %8.1f %s: %.3f x  (target <= %.2f x) %s\n", what, game, unit,
+                bare, unit, ratio, target, ratio <= target ? "met" : "NOT MET");
+}
+
+void reportForReference(const char *what, const char *unit, double game, double bare)
+{
+    std::printf("  %-30s %8.1f %s against %8.1f %s: %.3f x  (for reference)\n", what, game, unit, bare, unit,
+                game / bare);
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    std::vector<char *> bare, game;
+    int i = 3;
+    for (; i < argc && std::strcmp(argv[i], "--") != 0; ++i)
+        bare.push_back(argv[i]);
+    for (++i; i < argc; ++i)
+        game.push_back(argv[i]);
+    if (argc < 5 || bare.empty() || game.empty()) {
+        std::fprintf(stderr, "usage: startup_runner NAME RUNS BARE [ARGS...] -- GAME [ARGS...]\n");
+        return 2;
+    }
+    bare.push_back(nullptr);
+    game.push_back(nullptr);
+    const char *name = argv[1];
+    const int runs = std::max(1, std::atoi(argv[2]));
+
+    Series bareSeries, gameSeries;
+    for (int k = 0; k < warmupRuns + runs; ++k) {
+        Run bareRun, gameRun;
+        if (!runOnce(bare, bareRun) || !runOnce(game, gameRun)) {
+            std::fprintf(stderr, "%s: a run failed\n", name);
+            return 1;
+        }
+        if (k < warmupRuns)
+            continue;
+        bareSeries.add(bareRun);
+        gameSeries.add(gameRun);
+    }
+
+    std::printf("%s, median of %d alternating runs:\n", name, runs);
+    report("start-up to the first frame", "ms", median(gameSeries.firstFrameMs), median(bareSeries.firstFrameMs),
+           timeTarget);
+    report("peak memory to first frame", "kB", median(gameSeries.peakKb), median(bareSeries.peakKb),
+           memoryTarget);
+    reportForReference("start to exit", "ms", median(gameSeries.totalMs), median(bareSeries.totalMs));
+    reportForReference("peak memory, whole run", "kB", median(gameSeries.wholeRunPeakKb),
+                       median(bareSeries.wholeRunPeakKb));
+    return 0;
+}
