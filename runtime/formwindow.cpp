@@ -19,7 +19,9 @@ FormWindow::FormWindow(Form &form) : form_(form)
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint
                    | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint
                    | Qt::WindowCloseButtonHint);
-    setFocusPolicy(Qt::StrongFocus);
+    // A click on the window must not take the keyboard from the control that
+    // holds it; a window without such a control gets the keys all the same.
+    setFocusPolicy(Qt::NoFocus);
 }
 
 void FormWindow::addGraphic(GraphicControl *control)

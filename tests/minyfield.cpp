@@ -11,18 +11,13 @@
 
 namespace support {
 
-void stopClock(miny::Form1 &form)
-{
-    if (auto *timer = form.window()->findChild<QTimer *>())
-        timer->stop();
-}
-
 std::unique_ptr<miny::Form1> seededMineGame(std::uint32_t seed, bool ticked)
 {
     useSeed(seed);
     auto form = std::make_unique<miny::Form1>();
     form->Load();
-    stopClock(*form);
+    if (auto *timer = form->window()->findChild<QTimer *>())
+        timer->stop();
     if (!ticked) {
         form->Check1.setValue(0);
         form->novahra();
@@ -51,11 +46,9 @@ std::unique_ptr<miny::Form1> mineGame(const std::vector<Cell> &mines)
 
 std::vector<Cell> paddedTo(std::vector<Cell> mines, int total)
 {
-    for (int n = 399; n >= 0 && int(mines.size()) < total; --n) {
-        const Cell cell{n % 20, n / 20};
-        if (std::find(mines.begin(), mines.end(), cell) == mines.end())
-            mines.push_back(cell);
-    }
+    for (int n = 399; n >= 0 && int(mines.size()) < total; --n)
+        if (std::find(mines.begin(), mines.end(), Cell{n % 20, n / 20}) == mines.end())
+            mines.push_back({n % 20, n / 20});
     return mines;
 }
 
@@ -67,11 +60,6 @@ std::vector<Cell> packedTopLeft(int total)
     return mines;
 }
 
-int element(const Cell &cell)
-{
-    return cell.second * 20 + cell.first + 1;
-}
-
 // The pictures of Image2(0) to Image2(14), by handle.
 static std::array<long, 15> cellPictures(miny::Form1 &form)
 {
@@ -81,10 +69,10 @@ static std::array<long, 15> cellPictures(miny::Form1 &form)
     return handles;
 }
 
-static int elementShowing(const std::array<long, 15> &cellPictures, miny::Form1 &form, int n)
+static int elementShowing(const std::array<long, 15> &pictures, miny::Form1 &form, int n)
 {
-    const auto at = std::find(cellPictures.begin(), cellPictures.end(), form.Image3(n).picture().Handle());
-    return at == cellPictures.end() ? -1 : int(at - cellPictures.begin());
+    const auto at = std::find(pictures.begin(), pictures.end(), form.Image3(n).picture().Handle());
+    return at == pictures.end() ? -1 : int(at - pictures.begin());
 }
 
 int shownElement(miny::Form1 &form, int n)
@@ -100,28 +88,32 @@ int faceShown(miny::Form1 &form)
     return -1;
 }
 
-static bool inField(int col, int row)
+template <typename Visit>
+static void forEachNeighbour(const Cell &cell, Visit visit)
 {
-    return col >= 0 && col < 20 && row >= 0 && row < 20;
+    for (int dr = -1; dr <= 1; ++dr)
+        for (int dc = -1; dc <= 1; ++dc) {
+            const int col = cell.first + dc;
+            const int row = cell.second + dr;
+            if ((dc || dr) && col >= 0 && col < 20 && row >= 0 && row < 20)
+                visit(Cell{col, row});
+        }
 }
 
 int neighbouringMines(miny::Form1 &form, const Cell &cell)
 {
     int mines = 0;
-    for (int dr = -1; dr <= 1; ++dr)
-        for (int dc = -1; dc <= 1; ++dc)
-            if ((dc || dr) && inField(cell.first + dc, cell.second + dr))
-                mines += form.content(cell.first + dc, cell.second + dr) == "mina";
+    forEachNeighbour(cell, [&](const Cell &c) { mines += form.content(c.first, c.second) == "mina"; });
     return mines;
 }
 
-int uncoveredCount(miny::Form1 &form)
+std::set<Cell> uncovered(miny::Form1 &form)
 {
-    int uncovered = 0;
-    for (int row = 0; row < 20; ++row)
-        for (int col = 0; col < 20; ++col)
-            uncovered += form.state(col, row) == 0;
-    return uncovered;
+    std::set<Cell> cells;
+    for (int n = 0; n < 400; ++n)
+        if (form.state(n % 20, n / 20) == 0)
+            cells.insert({n % 20, n / 20});
+    return cells;
 }
 
 void press(miny::Form1 &form, const Cell &cell, int button)
@@ -134,69 +126,50 @@ std::set<Cell> expectedOpening(miny::Form1 &form, const Cell &start)
 {
     std::set<Cell> opened;
     std::deque<Cell> queue{start};
-    while (!queue.empty()) {
+    for (; !queue.empty(); queue.pop_front()) {
         const Cell cell = queue.front();
-        queue.pop_front();
-        const int n = element(cell);
-        if (opened.count(cell) || form.state(cell.first, cell.second) == 0 || form.cellshows(n, 10))
+        if (opened.count(cell) || form.state(cell.first, cell.second) == 0 || form.cellshows(element(cell), 10))
             continue;
         opened.insert(cell);
-        if (neighbouringMines(form, cell) > 0)
-            continue;
-        for (int dr = -1; dr <= 1; ++dr)
-            for (int dc = -1; dc <= 1; ++dc)
-                if ((dc || dr) && inField(cell.first + dc, cell.second + dr))
-                    queue.push_back({cell.first + dc, cell.second + dr});
+        if (neighbouringMines(form, cell) == 0)
+            forEachNeighbour(cell, [&](const Cell &next) { queue.push_back(next); });
     }
     return opened;
 }
 
+// A cell is uncovered (state 0, no mine, the picture of its count) or covered
+// (state -1, content "nic" unless a mine, and while the game lasts a covered,
+// flagged or question-marked picture).
 QString brokenInvariant(miny::Form1 &form)
 {
     const std::array<long, 15> pictures = cellPictures(form);
-
     const int playing = form.playing.value();
     const int finished = form.finished.value();
+    const int total = form.minetotal.value();
     if ((playing != 0 && playing != -1) || (finished != 0 && finished != -1) || (playing && finished))
         return QString("phase %1, %2").arg(playing).arg(finished);
-    const int total = form.minetotal.value();
-    if (total != 27 && total != 54)
-        return QString("minetotal %1").arg(total);
-    if (form.minesleft.value() > total)
-        return QString("minesleft %1 above %2").arg(form.minesleft.value()).arg(total);
+    if ((total != 27 && total != 54) || form.minesleft.value() > total)
+        return QString("%1 mines left of %2").arg(form.minesleft.value()).arg(total);
     int mines = 0;
     int flags = 0;
-    for (int row = 0; row < 20; ++row) {
-        for (int col = 0; col < 20; ++col) {
-            const int n = element({col, row});
-            const bool mine = form.content(col, row) == "mina";
-            const int state = form.state(col, row).value();
-            const int shown = elementShowing(pictures, form, n);
-            mines += mine;
-            flags += shown == 10;
-            auto at = [&] { return QString(" at %1,%2").arg(col).arg(row); };
-            if (state != 0 && state != -1)
-                return "state " + QString::number(state) + at();
-            if (state == 0 && mine)
-                return "uncovered mine" + at();
-            if (state == 0) {
-                const int count = neighbouringMines(form, {col, row});
-                if (shown != (count == 0 ? 9 : count - 1))
-                    return QString("uncovered cell shows %1 with %2 mines around").arg(shown).arg(count) + at();
-                const std::string text = count == 0 ? "nic" : " " + std::to_string(count);
-                if (form.content(col, row) != text)
-                    return "content " + QString::fromStdString(form.content(col, row)) + at();
-            } else if (finished == 0 && shown != 8 && shown != 10 && shown != 11) {
-                return "covered cell shows " + QString::number(shown) + at();
-            } else if (!mine && form.content(col, row) != "nic") {
-                return "covered content " + QString::fromStdString(form.content(col, row)) + at();
-            }
-        }
+    for (int n = 0; n < 400; ++n) {
+        const std::string &content = form.content(n % 20, n / 20);
+        const int state = form.state(n % 20, n / 20).value();
+        const int shown = elementShowing(pictures, form, n + 1);
+        const int count = state == 0 ? neighbouringMines(form, {n % 20, n / 20}) : 0;
+        mines += content == "mina";
+        flags += shown == 10;
+        const bool fine = state == 0
+            ? content == (count ? std::string(" ").append(std::to_string(count)) : "nic") && shown == (count ? count - 1 : 9)
+            : state == -1 && (content == "mina" || content == "nic")
+                && (finished || shown == 8 || shown == 10 || shown == 11);
+        if (!fine)
+            return QString("cell %1,%2: state %3, content '%4', picture %5")
+                .arg(n % 20).arg(n / 20).arg(state).arg(QString::fromStdString(content)).arg(shown);
     }
-    if (mines != total)
-        return QString("%1 mines, %2 dealt").arg(mines).arg(total);
-    if (finished == 0 && form.minesleft.value() + flags != total)
-        return QString("counter %1 with %2 flags").arg(form.minesleft.value()).arg(flags);
+    if (mines != total || (!finished && form.minesleft.value() + flags != total))
+        return QString("%1 mines of %2, %3 flags, %4 left")
+            .arg(mines).arg(total).arg(flags).arg(form.minesleft.value());
     return {};
 }
 

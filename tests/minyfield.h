@@ -17,22 +17,19 @@ using Cell = std::pair<int, int>; // column, row
 // dealt by the game itself from a scripted random source. The clock's timer
 // is stopped: tests tick it by hand.
 std::unique_ptr<miny::Form1> mineGame(const std::vector<Cell> &mines);
-// A new game of the form with exactly these mines, dealt the same way.
 void dealMines(miny::Form1 &form, const std::vector<Cell> &mines);
-// A loaded mine game dealt from a seeded random source.
+// A loaded mine game dealt from a seeded random source, with 54 or 27 mines.
 std::unique_ptr<miny::Form1> seededMineGame(std::uint32_t seed, bool ticked = true);
 // Pads the mines to a total, filling from the bottom-right corner backwards.
 std::vector<Cell> paddedTo(std::vector<Cell> mines, int total);
 // The 27 or 54 cells of the top rows, filled row by row from the left.
 std::vector<Cell> packedTopLeft(int total);
 
-void stopClock(miny::Form1 &form);
-
-int element(const Cell &cell);
+inline int element(const Cell &cell) { return cell.second * 20 + cell.first + 1; }
 int shownElement(miny::Form1 &form, int n); // the Image2 element a cell shows, or -1
 int faceShown(miny::Form1 &form);           // the Image1 element the face shows, or -1
 int neighbouringMines(miny::Form1 &form, const Cell &cell);
-int uncoveredCount(miny::Form1 &form);
+std::set<Cell> uncovered(miny::Form1 &form);
 
 // A press and release through the procedures.
 void press(miny::Form1 &form, const Cell &cell, int button = 1);

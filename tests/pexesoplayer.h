@@ -14,33 +14,30 @@ struct PexesoSnapshot
     std::vector<int> cardof;
     std::vector<int> removed;
     std::vector<long> pictures;
-    int pairsleft;
-    int turned;
-    int firstcard;
-    int secondcard;
+    std::vector<int> counters; // pairsleft, turned, firstcard, secondcard
     bool operator==(const PexesoSnapshot &) const = default;
 };
 
 PexesoSnapshot snapshot(pexeso::Form1 &form);
+std::vector<int> placesOf(pexeso::Form1 &form, int value);
 // The element of Image2 whose picture place n shows, or -1.
 int shownSource(pexeso::Form1 &form, int place);
 // Every rule that must hold between events; an empty text when all hold.
 QString brokenInvariant(pexeso::Form1 &form);
 
-// Random clicks on places, the N key with any modifiers and other keys; a
+// Random clicks on places, the N key with any modifiers and other keys, by a
 // player who often remembers where a partner lies, so that games are won.
 // Real toolkit events need the window shown.
 class PexesoPlayer : public RandomPlayer
 {
 public:
-    PexesoPlayer(pexeso::Form1 &form, const MessageRecorder &messages, bool realEvents);
+    PexesoPlayer(pexeso::Form1 &form, const MessageRecorder &messages, bool realEvents)
+        : form_(form), messages_(messages), realEvents_(realEvents) {}
     void playOneEvent(QRandomGenerator &chance) override;
     QString brokenInvariant() override;
-
     int wins() const { return wins_; }
 
 private:
-    int partnerOf(int place);
     QString checkEvent(const PexesoSnapshot &before, int clicked, bool dealt, std::size_t shownBefore);
 
     pexeso::Form1 &form_;

@@ -1,75 +1,151 @@
-#include "miny/form1.h"
 #include "messagebox.h"
 #include "minyfield.h"
 #include "minyplayer.h"
 #include "testsupport.h"
 
+#include <QApplication>
+#include <QGuiApplication>
 #include <QTest>
-#include <QTimer>
 #include <QWidget>
 
-#include <map>
+#include <algorithm>
+#include <cstdlib>
+#include <tuple>
 
 using miny::Form1;
 using support::Cell;
+using support::element;
+using support::faceShown;
+using support::press;
 
 namespace {
 
-// Picture elements of the cells and of the face.
-enum { Covered = 8, Empty = 9, Flag = 10, Question = 11, Mine = 12, MineHit = 13, WrongFlag = 14 };
-enum { Smile = 0, OpenMouth = 1, Dead = 2, Cool = 3, Sunken = 4 };
+const QStringList pictureNames = {"1", "2", "3", "4", "5", "6", "7", "8", "Covered", "Empty",
+                                  "Flag", "Question", "Mine", "MineHit", "WrongFlag"};
+const QStringList faceNames = {"Smile", "OpenMouth", "Dead", "Cool", "Sunken"};
 
-struct Snapshot
+Cell cellAt(const QString &text)
 {
-    std::vector<int> pictures;
-    std::vector<int> states;
-    int face;
-    int minesleft;
-    int seconds;
-    std::string counter;
-    std::string clock;
-    bool operator==(const Snapshot &) const = default;
-};
-
-Snapshot snapshot(Form1 &form)
-{
-    Snapshot s;
-    for (int n = 1; n <= 400; ++n) {
-        s.pictures.push_back(support::shownElement(form, n));
-        s.states.push_back(form.state(form.colofimage(n), form.rowofimage(n)).value());
-    }
-    s.face = support::faceShown(form);
-    s.minesleft = form.minesleft.value();
-    s.seconds = form.seconds.value();
-    s.counter = form.Label1.Caption();
-    s.clock = form.Label2.Caption();
-    return s;
+    const QStringList at = text.split(',');
+    return {at.value(0).toInt(), at.value(1).toInt()};
 }
 
-// Mines on every in-field neighbour of a cell, padded far away.
+void tick(Form1 &form, int times)
+{
+    while (times-- > 0)
+        form.Timer1_Timer();
+}
+
+// Plays a script of events separated by spaces, through the procedures or as
+// real events on the shown window. L, R or M and a cell ("L3,4") press and
+// release it with the left, right or middle button; l, r or m only press it,
+// u releases the left button on it; B clicks it with the back button, D
+// double-clicks it with the right one. f presses the face button, g releases
+// it, o releases it off the button. C clicks the check box, S presses Space on
+// it. T and a number ticks the clock.
+void play(Form1 &form, const QString &script, bool real)
+{
+    for (const QString &event : script.split(' ', Qt::SkipEmptyParts)) {
+        const char kind = event[0].toLatin1();
+        const int n = QString("LRMlrmuBD").contains(kind) ? element(cellAt(event.mid(1))) : 1;
+        const auto button = Qt::MouseButton(1 << std::max(0, int(QString("LRM").indexOf(QChar(kind).toUpper()))));
+        const bool down = QString("LRMlrm").contains(kind);
+        const bool up = QString("LRMu").contains(kind);
+        if (real) {
+            const rt::Image &cell = form.Image3(n);
+            if (down) // at the cell's corner pixels, to catch a misplaced hit area
+                support::mousePress(cell, button, {}, QPoint(0, 0));
+            if (up)
+                support::mouseRelease(cell, button, {}, QPoint(14, 14));
+            if (kind == 'B')
+                support::mouseClick(cell, Qt::BackButton);
+            if (kind == 'D')
+                QTest::mouseDClick(form.window()->windowHandle(), Qt::RightButton, {}, cell.pixelRect().center());
+            if (kind == 'f')
+                support::mousePress(form.Image1(5), Qt::LeftButton);
+            if (kind == 'g' || kind == 'o') {
+                const QPoint at = kind == 'o' ? QPoint(-100, 200) : support::centre;
+                support::mouseRelease(form.Image1(5), Qt::LeftButton, {}, at);
+            }
+            if (kind == 'C')
+                QTest::mouseClick(form.Check1.widget(), Qt::LeftButton, {}, QPoint(7, 8));
+            if (kind == 'S') // to whatever holds the keyboard
+                QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : form.window(), Qt::Key_Space);
+        } else {
+            for (int k = kind == 'D' ? 2 : 0; k > 0; --k)
+                press(form, cellAt(event.mid(1)), 2);
+            if (down)
+                form.Image3_MouseDown(n, int(button), 0, 0, 0);
+            if (up)
+                form.Image3_MouseUp(n, int(button), 0, 0, 0);
+            if (kind == 'f')
+                form.Image1_MouseDown(5, 1, 0, 0, 0);
+            if (kind == 'g' || kind == 'o')
+                form.Image1_MouseUp(5, 1, 0, 0, 0);
+            if (kind == 'C' || kind == 'S') {
+                form.Check1.setValue(1 - form.Check1.Value());
+                form.Check1_Click();
+            }
+        }
+        if (kind == 'T')
+            tick(form, event.mid(1).toInt());
+    }
+}
+
+QString status(Form1 &form, qsizetype messages)
+{
+    const QString phase = form.finished == -1 ? "over" : form.playing == -1 ? "playing" : "new";
+    return QString("%1, %2, %3, %4, %5 open%6")
+        .arg(faceNames.value(faceShown(form)), QString::fromStdString(form.Label1.Caption()),
+             QString::fromStdString(form.Label2.Caption()), phase)
+        .arg(support::uncovered(form).size())
+        .arg(messages ? QString(", %1 messages").arg(messages) : "");
+}
+
+// The pictures the cells of a list like "0,0=Flag 3,4=1" show, in its form.
+QString picturesAt(Form1 &form, const QString &cells)
+{
+    QStringList shown;
+    for (const QString &item : cells.split(' ', Qt::SkipEmptyParts)) {
+        const QString cell = item.section('=', 0, 0);
+        shown << cell + "=" + pictureNames.value(support::shownElement(form, element(cellAt(cell))));
+    }
+    return shown.join(' ');
+}
+
+// What the player sees, with the state behind it.
+std::pair<std::vector<int>, QString> snapshot(Form1 &form)
+{
+    std::vector<int> s{form.minesleft.value(), form.seconds.value()};
+    for (int n = 0; n < 400; ++n)
+        s.insert(s.end(), {support::shownElement(form, n + 1), form.state(n % 20, n / 20).value()});
+    return {s, status(form, 0)};
+}
+
+// Mines on every neighbour of the cell, padded to 27 with cells far from it.
 std::vector<Cell> minesAround(const Cell &cell)
 {
     std::vector<Cell> mines;
-    for (int dr = -1; dr <= 1; ++dr)
-        for (int dc = -1; dc <= 1; ++dc) {
-            const int c = cell.first + dc;
-            const int r = cell.second + dr;
-            if ((dc || dr) && c >= 0 && c < 20 && r >= 0 && r < 20)
-                mines.push_back({c, r});
-        }
+    for (int n = 0; n < 400; ++n)
+        if (std::max(std::abs(n % 20 - cell.first), std::abs(n / 20 - cell.second)) == 1)
+            mines.push_back({n % 20, n / 20});
+    for (int n = 0; mines.size() < 27; ++n)
+        mines.push_back({(cell.first + 10 + n % 5) % 20, (cell.second + 10 + n / 5) % 20});
     return mines;
 }
 
-Cell firstEmptyCell(Form1 &form)
+std::vector<Cell> field(const QString &name)
 {
+    std::vector<Cell> wall; // down column 10: no opening on one side wins
     for (int row = 0; row < 20; ++row)
-        for (int col = 0; col < 20; ++col)
-            if (form.content(col, row) != "mina" && support::neighbouringMines(form, {col, row}) == 0)
-                return {col, row};
-    return {-1, -1};
+        wall.push_back({10, row});
+    const int total = name.right(2).toInt();
+    return name == "wall" ? support::paddedTo(wall, 54)
+        : name.startsWith("top") ? support::packedTopLeft(total)
+        : name.startsWith("mine") ? support::paddedTo({cellAt(name.mid(4))}, 27)
+        : name.startsWith("around") ? minesAround(cellAt(name.mid(6)))
+                                  : support::paddedTo({}, total);
 }
-
-enum Ending { Won, LostOnMine, LostOnTime };
 
 } // namespace
 
@@ -78,617 +154,162 @@ class MinyPlayTest : public QObject
     Q_OBJECT
 
 private slots:
-    void openingMatchesFloodFill_data();
-    void openingMatchesFloodFill();
-    void neighboursAtEdges_data();
-    void neighboursAtEdges();
-    void openingStopsAtCornerNeighbours_data();
-    void openingStopsAtCornerNeighbours();
-    void flagStopsOpeningQuestionMarkDoesNot();
-    void markCycle();
-    void counterAtZeroRefusesFlag();
-    void leftPressOnMarks();
-    void winAtLastMineFreeCell_data();
-    void winAtLastMineFreeCell();
-    void winInsideOpening();
-    void endingPictures_data();
-    void endingPictures();
-    void nothingChangesAfterEnding_data();
-    void nothingChangesAfterEnding();
-    void startingPressKeepsSmile_data();
-    void startingPressKeepsSmile();
-    void startingOpeningShowsOpenMouth();
-    void laterPressesOpenMouth();
-    void faceButton();
-    void checkBoxDealsAndClearsFace_data();
-    void checkBoxDealsAndClearsFace();
-    void clockCountsOnlyRunningGame();
-    void timeOut();
-    void tickDuringTimeOutMessage();
-    void timerNeverRephased();
-    void realCellEvents_data();
-    void realCellEvents();
-    void realDoubleClickIsTwoPresses();
-    void realFaceButtonReleaseOffButton();
-    void realCheckBoxByMouseAndSpace();
-    void randomPlay();
-};
-
-void MinyPlayTest::openingMatchesFloodFill_data()
-{
-    QTest::addColumn<int>("seed");
-    QTest::addColumn<bool>("ticked");
-    for (int seed = 1; seed <= 12; ++seed)
-        QTest::newRow(qPrintable(QString("seed %1%2").arg(seed).arg(seed % 2 ? ", 54" : ", 27")))
-            << seed << bool(seed % 2);
-}
-
-void MinyPlayTest::openingMatchesFloodFill()
-{
-    QFETCH(int, seed);
-    QFETCH(bool, ticked);
-    auto form = support::seededMineGame(seed, ticked);
-    const Cell start = firstEmptyCell(*form);
-    QVERIFY(start.first >= 0);
-    const std::set<Cell> expected = support::expectedOpening(*form, start);
-    support::press(*form, start);
-    std::set<Cell> opened;
-    for (int row = 0; row < 20; ++row)
-        for (int col = 0; col < 20; ++col)
-            if (form->state(col, row) == 0)
-                opened.insert({col, row});
-    QCOMPARE(opened, expected);
-    QCOMPARE(support::brokenInvariant(*form), QString());
-}
-
-void MinyPlayTest::neighboursAtEdges_data()
-{
-    QTest::addColumn<int>("col");
-    QTest::addColumn<int>("row");
-    QTest::addColumn<int>("mines");
-    QTest::newRow("top-left corner") << 0 << 0 << 3;
-    QTest::newRow("top-right corner") << 19 << 0 << 3;
-    QTest::newRow("bottom-left corner") << 0 << 19 << 3;
-    QTest::newRow("bottom-right corner") << 19 << 19 << 3;
-    QTest::newRow("top edge") << 7 << 0 << 5;
-    QTest::newRow("left edge") << 0 << 7 << 5;
-    QTest::newRow("right edge") << 19 << 7 << 5;
-    QTest::newRow("bottom edge") << 7 << 19 << 5;
-    QTest::newRow("inside") << 7 << 7 << 8;
-}
-
-// Every neighbour inside the field holds a mine: the count is exactly the
-// number of neighbours the cell has, none wrapped or missed.
-void MinyPlayTest::neighboursAtEdges()
-{
-    QFETCH(int, col);
-    QFETCH(int, row);
-    QFETCH(int, mines);
-    std::vector<Cell> around = minesAround({col, row});
-    QCOMPARE(int(around.size()), mines);
-    // Padding must stay off this cell and its neighbourhood.
-    for (int n = 0; int(around.size()) < 27; ++n) {
-        const Cell far{(col + 10 + n % 5) % 20, (row + 10 + n / 5) % 20};
-        if (std::find(around.begin(), around.end(), far) == around.end())
-            around.push_back(far);
+    void openingMatchesFloodFill_data()
+    {
+        QTest::addColumn<int>("seed");
+        for (int seed = 1; seed <= 10; ++seed)
+            QTest::addRow("seed %d, %d mines", seed, seed % 2 ? 54 : 27) << seed;
     }
-    auto form = support::mineGame(around);
-    support::press(*form, {col, row});
-    QCOMPARE(form->content(col, row), " " + std::to_string(mines));
-    QCOMPARE(support::shownElement(*form, support::element({col, row})), mines - 1);
-    QCOMPARE(support::uncoveredCount(*form), 1);
-}
 
-void MinyPlayTest::openingStopsAtCornerNeighbours_data()
-{
-    QTest::addColumn<int>("col");
-    QTest::addColumn<int>("row");
-    QTest::addColumn<int>("opened");
-    QTest::newRow("corner") << 0 << 0 << 4;
-    QTest::newRow("edge") << 5 << 0 << 6;
-    QTest::newRow("inside") << 5 << 5 << 9;
-}
-
-// A ring of mines two cells out: the press opens the cell and exactly its
-// neighbours, each of which borders the ring.
-void MinyPlayTest::openingStopsAtCornerNeighbours()
-{
-    QFETCH(int, col);
-    QFETCH(int, row);
-    QFETCH(int, opened);
-    std::vector<Cell> ring;
-    for (int dr = -2; dr <= 2; ++dr)
-        for (int dc = -2; dc <= 2; ++dc)
-            if ((std::abs(dc) == 2 || std::abs(dr) == 2) && col + dc >= 0 && row + dr >= 0)
-                ring.push_back({col + dc, row + dr});
-    auto form = support::mineGame(support::paddedTo(ring, 27));
-    support::press(*form, {col, row});
-    QCOMPARE(support::uncoveredCount(*form), opened);
-    QCOMPARE(support::shownElement(*form, support::element({col, row})), int(Empty));
-    QCOMPARE(support::brokenInvariant(*form), QString());
-}
-
-void MinyPlayTest::flagStopsOpeningQuestionMarkDoesNot()
-{
-    // Mines fill the bottom row and the right of the row above; the rest is
-    // one empty area. A wall of flags down column 10 (on mine-free cells)
-    // keeps the right part shut, and a question mark on the left is opened.
-    auto form = support::mineGame(support::paddedTo({}, 27));
-    for (int row = 0; row < 19; ++row)
-        support::press(*form, {10, row}, 2);
-    support::press(*form, {3, 3}, 2);
-    support::press(*form, {3, 3}, 2);
-    QCOMPARE(support::shownElement(*form, support::element({3, 3})), int(Question));
-    const std::set<Cell> expected = support::expectedOpening(*form, {0, 0});
-    support::press(*form, {0, 0});
-    QCOMPARE(int(expected.size()), support::uncoveredCount(*form));
-    for (int row = 0; row < 19; ++row) {
-        QCOMPARE(form->state(10, row).value(), -1);
-        QCOMPARE(support::shownElement(*form, support::element({10, row})), int(Flag));
-        if (row < 17)
-            QCOMPARE(form->state(15, row).value(), -1);
+    void openingMatchesFloodFill()
+    {
+        QFETCH(int, seed);
+        auto form = support::seededMineGame(seed, seed % 2);
+        int n = 0;
+        while (form->content(n % 20, n / 20) == "mina" || support::neighbouringMines(*form, {n % 20, n / 20}))
+            QVERIFY(++n < 400);
+        const std::set<Cell> expected = support::expectedOpening(*form, {n % 20, n / 20});
+        press(*form, {n % 20, n / 20});
+        QCOMPARE(support::uncovered(*form), expected);
+        QCOMPARE(support::brokenInvariant(*form), QString());
     }
-    QCOMPARE(form->state(3, 3).value(), 0);
-    QCOMPARE(support::shownElement(*form, support::element({3, 3})), int(Empty));
-    QCOMPARE(support::brokenInvariant(*form), QString());
 
-    // Once the flags are gone, a press opens the rest.
-    for (int row = 0; row < 19; ++row) {
-        support::press(*form, {10, row}, 2);
-        support::press(*form, {10, row}, 2);
-    }
-    support::press(*form, {10, 0});
-    QCOMPARE(form->state(15, 0).value(), 0);
-}
-
-void MinyPlayTest::markCycle()
-{
-    auto form = support::mineGame(support::paddedTo({}, 54));
-    const Cell cell{4, 4};
-    const int n = support::element(cell);
-    const std::vector<std::pair<int, std::string>> steps = {
-        {Flag, "53 miny"}, {Question, "54 miny"}, {Covered, "54 miny"}, {Flag, "53 miny"}};
-    for (const auto &[picture, caption] : steps) {
-        support::press(*form, cell, 2);
-        QCOMPARE(support::shownElement(*form, n), picture);
-        QCOMPARE(form->Label1.Caption(), caption);
-    }
-    // An uncovered cell takes no mark, and the counter is not rewritten.
-    support::press(*form, {0, 0});
-    form->Label1.setCaption("untouched");
-    support::press(*form, {0, 0}, 2);
-    QCOMPARE(form->Label1.Caption(), std::string("untouched"));
-    QCOMPARE(support::shownElement(*form, 1), int(Empty));
-}
-
-void MinyPlayTest::counterAtZeroRefusesFlag()
-{
-    auto form = support::mineGame(support::paddedTo({}, 27));
-    for (int k = 0; k < 27; ++k)
-        support::press(*form, {k % 20, k / 20}, 2);
-    QCOMPARE(form->minesleft.value(), 0);
-    QCOMPARE(form->Label1.Caption(), std::string("0 min"));
-    support::press(*form, {5, 5}, 2);
-    QCOMPARE(support::shownElement(*form, support::element({5, 5})), int(Covered));
-    QCOMPARE(form->minesleft.value(), 0);
-    support::press(*form, {0, 0}, 2);
-    QCOMPARE(support::shownElement(*form, 1), int(Question));
-    QCOMPARE(form->Label1.Caption(), std::string("1 mina"));
-    QCOMPARE(support::brokenInvariant(*form), QString());
-}
-
-void MinyPlayTest::leftPressOnMarks()
-{
-    auto form = support::mineGame(support::paddedTo({{5, 5}}, 27));
-    support::press(*form, {5, 5}, 2); // flag on a mine
-    support::press(*form, {5, 5});
-    QCOMPARE(form->finished.value(), 0);
-    QCOMPARE(support::shownElement(*form, support::element({5, 5})), int(Flag));
-
-    support::press(*form, {6, 6}, 2);
-    support::press(*form, {6, 6});
-    QCOMPARE(form->state(6, 6).value(), -1); // a flag on a mine-free cell holds too
-
-    support::press(*form, {6, 6}, 2); // question mark on a mine-free cell: uncovered
-    support::press(*form, {6, 6});
-    QCOMPARE(form->state(6, 6).value(), 0);
-    QCOMPARE(support::shownElement(*form, support::element({6, 6})), 0);
-
-    support::press(*form, {5, 5}, 2); // question mark on a mine: lost
-    support::press(*form, {5, 5});
-    QCOMPARE(form->finished.value(), -1);
-    QCOMPARE(support::shownElement(*form, support::element({5, 5})), int(MineHit));
-}
-
-void MinyPlayTest::winAtLastMineFreeCell_data()
-{
-    QTest::addColumn<int>("mines");
-    QTest::newRow("27 mines") << 27;
-    QTest::newRow("54 mines") << 54;
-}
-
-// With a flag holding back one cell, the far corner's press opens all but it;
-// uncovering that last mine-free cell wins.
-void MinyPlayTest::winAtLastMineFreeCell()
-{
-    QFETCH(int, mines);
-    auto form = support::mineGame(support::packedTopLeft(mines));
-    const Cell last{15, 15};
-    support::press(*form, last, 2);
-    support::press(*form, {19, 19});
-    QCOMPARE(support::uncoveredCount(*form), 400 - mines - 1);
-    QCOMPARE(form->playing.value(), -1);
-    QCOMPARE(form->finished.value(), 0);
-    support::press(*form, last, 2); // flag to question mark
-    form->Image3_MouseDown(support::element(last), 1, 0, 0, 0);
-    QCOMPARE(support::uncoveredCount(*form), 400 - mines);
-    QCOMPARE(form->playing.value(), 0);
-    QCOMPARE(form->finished.value(), -1);
-    QCOMPARE(support::faceShown(*form), int(Cool));
-    form->Image3_MouseUp(support::element(last), 1, 0, 0, 0);
-    QCOMPARE(support::faceShown(*form), int(Cool));
-    QCOMPARE(form->Label1.Caption(), std::to_string(mines) + (mines == 54 ? " miny" : " min"));
-}
-
-void MinyPlayTest::winInsideOpening()
-{
-    auto form = support::mineGame(support::packedTopLeft(27));
-    support::press(*form, {19, 19});
-    QCOMPARE(support::uncoveredCount(*form), 373);
-    QCOMPARE(form->finished.value(), -1);
-    QCOMPARE(support::faceShown(*form), int(Cool));
-    for (int k = 0; k < 27; ++k)
-        QCOMPARE(support::shownElement(*form, k + 1), int(Mine));
-}
-
-void MinyPlayTest::endingPictures_data()
-{
-    QTest::addColumn<int>("ending");
-    QTest::newRow("won") << int(Won);
-    QTest::newRow("lost on a mine") << int(LostOnMine);
-    QTest::newRow("lost on time") << int(LostOnTime);
-}
-
-void MinyPlayTest::endingPictures()
-{
-    QFETCH(int, ending);
-    support::MessageRecorder messages;
-    // Mines in the top two rows' left part; (0,0) flagged, (1,0) question-marked.
-    auto form = support::mineGame(support::packedTopLeft(27));
-    support::press(*form, {0, 0}, 2);
-    support::press(*form, {1, 0}, 2);
-    support::press(*form, {1, 0}, 2);
-    const Cell wrongFlag{10, 10};
-    const Cell doubtful{12, 12};
-    const Cell hit{5, 0};
-    if (ending != Won) {
-        support::press(*form, wrongFlag, 2);
-        support::press(*form, doubtful, 2);
-        support::press(*form, doubtful, 2);
-    }
-    const int faceBefore = support::faceShown(*form);
-    if (ending == Won) {
-        support::press(*form, {19, 19});
-    } else if (ending == LostOnMine) {
-        support::press(*form, hit);
-    } else {
-        for (int tick = 0; tick < 1000; ++tick)
-            form->Timer1_Timer();
-    }
-    QCOMPARE(form->finished.value(), -1);
-    QCOMPARE(support::shownElement(*form, 1), int(Flag));    // flagged mine
-    QCOMPARE(support::shownElement(*form, 2), int(Mine));    // question mark on a mine
-    QCOMPARE(support::shownElement(*form, support::element(hit)), ending == LostOnMine ? int(MineHit) : int(Mine));
-    if (ending != Won) {
-        QCOMPARE(support::shownElement(*form, support::element(wrongFlag)), int(WrongFlag));
-        QCOMPARE(support::shownElement(*form, support::element(doubtful)), int(Question));
-        QCOMPARE(support::shownElement(*form, support::element({19, 19})), int(Covered));
-    }
-    const int expectedFace = ending == Won ? Cool : ending == LostOnMine ? Dead : faceBefore;
-    QCOMPARE(support::faceShown(*form), expectedFace);
-    QCOMPARE(messages.shown.size(), std::size_t(ending == LostOnTime ? 1 : 0));
-    QCOMPARE(form->minesleft.value(), ending == Won ? 26 : 25);
-}
-
-void MinyPlayTest::nothingChangesAfterEnding_data()
-{
-    endingPictures_data();
-}
-
-void MinyPlayTest::nothingChangesAfterEnding()
-{
-    QFETCH(int, ending);
-    support::MessageRecorder messages;
-    auto form = support::mineGame(support::packedTopLeft(27));
-    support::press(*form, {15, 0}, 2);
-    if (ending == Won)
-        support::press(*form, {19, 19});
-    else if (ending == LostOnMine)
-        support::press(*form, {3, 1});
-    else
-        for (int tick = 0; tick < 1000; ++tick)
-            form->Timer1_Timer();
-    const Snapshot before = snapshot(*form);
-    for (int n = 1; n <= 400; ++n) {
-        for (int button : {1, 2, 4}) {
-            form->Image3_MouseDown(n, button, 0, 0, 0);
-            form->Image3_MouseUp(n, button, 0, 0, 0);
+    // Every row runs through the procedures and through real events. Fields:
+    // "top27"/"top54" pack the mines into the top rows, "bottom27"/"bottom54"
+    // into the bottom rows; "mine5,5" has one mine there among 27, "around5,5"
+    // one on every neighbour of that cell; "wall" fills column 10 and pads to
+    // 54 from the bottom.
+    void scenario_data()
+    {
+        QTest::addColumn<bool>("real");
+        QTest::addColumn<QString>("field");
+        QTest::addColumn<QString>("script");
+        QTest::addColumn<QString>("expected");
+        QTest::addColumn<QString>("pictures");
+        auto add = [](const QString &name, const char *field, const QString &script, const char *expected,
+                      const QString &pictures = "") {
+            for (bool real : {false, true})
+                QTest::newRow(qPrintable(name + (real ? ", real events" : "")))
+                    << real << QString(field) << script << QString(expected) << pictures;
+        };
+        // Every neighbour inside the field holds a mine: none is wrapped or missed.
+        for (auto [col, r, count] : {std::tuple{0, 0, 3}, {19, 0, 3}, {0, 19, 3}, {19, 19, 3}, {7, 0, 5},
+                                     {0, 7, 5}, {19, 7, 5}, {7, 19, 5}, {7, 7, 8}}) {
+            const QString cell = QString("%1,%2").arg(col).arg(r);
+            add(cell + " has " + QString::number(count) + " neighbours", qPrintable("around" + cell), "L" + cell,
+                "Smile, 27 min, 0s, playing, 1 open", cell + "=" + pictureNames[count - 1]);
         }
+        // A wall of flags keeps the right part of an empty area shut; a
+        // question mark in it is opened.
+        QString wall = "R3,3 R3,3";
+        for (int row = 0; row < 19; ++row)
+            wall += QString(" R10,%1").arg(row);
+        add("flag wall", "bottom27", wall + " L0,0", "Smile, 8 min, 0s, playing, 190 open",
+            "3,3=Empty 10,5=Flag 11,0=Covered");
+        add("flag", "bottom54", "R4,4", "Smile, 53 miny, 0s, playing, 0 open", "4,4=Flag");
+        add("question mark", "bottom54", "R4,4 R4,4", "Smile, 54 miny, 0s, playing, 0 open", "4,4=Question");
+        add("unmarked", "bottom54", "R4,4 R4,4 R4,4", "Smile, 54 miny, 0s, playing, 0 open", "4,4=Covered");
+        add("no mark on an uncovered cell", "bottom54", "R4,4 L0,0 R0,0", "Smile, 53 miny, 0s, playing, 345 open",
+            "0,0=Empty 4,4=Flag");
+        add("double click is two presses", "bottom54", "D4,4", "Smile, 54 miny, 0s, playing, 0 open", "4,4=Question");
+        add("back button does nothing", "bottom54", "B4,4", "Smile, 54 miny, 0s, new, 0 open", "4,4=Covered");
+        QString flags;
+        for (int n = 0; n < 28; ++n)
+            flags += QString(" R%1,%2").arg(n % 20).arg(n / 20);
+        add("counter at zero refuses a flag", "bottom27", flags, "Smile, 0 min, 0s, playing, 0 open",
+            "0,0=Flag 7,1=Covered");
+        add("question mark after zero", "bottom27", flags + " R0,0", "Smile, 1 mina, 0s, playing, 0 open");
+        add("flag on a mine holds", "mine5,5", "R5,5 L5,5", "Smile, 26 min, 0s, playing, 0 open", "5,5=Flag");
+        add("flag on a free cell holds", "mine5,5", "R6,6 L6,6", "Smile, 26 min, 0s, playing, 0 open", "6,6=Flag");
+        add("question mark on a free cell opens", "mine5,5", "R6,6 R6,6 L6,6", "Smile, 27 min, 0s, playing, 1 open",
+            "6,6=1");
+        add("question mark on a mine loses", "mine5,5", "R5,5 R5,5 L5,5", "Dead, 27 min, 0s, over, 0 open",
+            "5,5=MineHit");
+        add("all but the last cell", "top27", "R15,15 L19,19", "Smile, 26 min, 0s, playing, 372 open");
+        add("win at the 373rd cell", "top27", "R15,15 L19,19 R15,15 L15,15", "Cool, 27 min, 0s, over, 373 open",
+            "0,0=Mine 6,1=Mine 15,15=Empty");
+        add("all but the last cell of 54", "top54", "R15,15 L19,19", "Smile, 53 miny, 0s, playing, 345 open");
+        add("win at the 346th cell", "top54", "R15,15 L19,19 R15,15 L15,15", "Cool, 54 miny, 0s, over, 346 open");
+        const QString marks = "R0,0 R1,0 R1,0 ";
+        const QString wrong = marks + "R10,10 R12,12 R12,12 ";
+        const QString lost = "0,0=Flag 1,0=Mine 10,10=WrongFlag 12,12=Question 19,19=Covered";
+        add("won", "top27", marks + "L19,19", "Cool, 26 min, 0s, over, 373 open",
+            "0,0=Flag 1,0=Mine 5,0=Mine 19,19=Empty");
+        add("lost on a mine", "top27", wrong + "L5,0", "Dead, 25 min, 0s, over, 0 open", lost + " 5,0=MineHit");
+        add("lost on time", "top27", wrong + "T1000", "Smile, 25 min, 1000s, over, 0 open, 1 messages",
+            lost + " 5,0=Mine");
+        add("check box after a win", "top27", "L19,19 C", "Smile, 54 miny, 0s, new, 0 open");
+        add("check box after a loss", "top54", "L0,0 C", "Smile, 27 min, 0s, new, 0 open");
+        add("check box by Space", "top54", "S", "Smile, 27 min, 0s, new, 0 open");
+        add("Space after a press on a cell", "wall", "L9,5 f g S", "Smile, 27 min, 0s, new, 0 open");
+        add("starting press keeps the smile", "wall", "l9,5", "Smile, 54 miny, 0s, playing, 1 open");
+        add("starting right press", "wall", "r9,5", "Smile, 53 miny, 0s, playing, 0 open");
+        add("starting middle press", "wall", "m9,5", "Smile, 54 miny, 0s, playing, 0 open");
+        add("starting opening opens the mouth", "wall", "l0,0", "OpenMouth, 54 miny, 0s, playing, 184 open");
+        add("later press opens the mouth", "wall", "M19,0 r9,5", "OpenMouth, 53 miny, 0s, playing, 0 open");
+        add("release smiles again", "wall", "M19,0 l9,5 u9,5", "Smile, 54 miny, 0s, playing, 1 open");
+        add("face button held", "wall", "L9,5 T1 f T1", "Sunken, 54 miny, 2s, playing, 1 open");
+        add("face button released: new game", "wall", "L9,5 T1 f g", "Smile, 54 miny, 0s, new, 0 open");
+        add("face button released off it", "wall", "L9,5 f o", "Smile, 54 miny, 0s, new, 0 open");
+        add("no ticks before the game", "top27", "T5", "Smile, 27 min, 0s, new, 0 open");
+        add("ticks while playing", "top27", "M10,10 T3", "Smile, 27 min, 3s, playing, 0 open");
+        add("no ticks after a loss", "top27", "M10,10 T2 L0,0 T1", "Dead, 27 min, 2s, over, 0 open");
+        add("one tick before the time-out", "top27", "M10,10 T999", "Smile, 27 min, 999s, playing, 0 open");
+        add("time-out with a press held", "top27", "M10,10 T999 r19,19 T1",
+            "OpenMouth, 26 min, 1000s, over, 0 open, 1 messages", "0,0=Mine 19,19=WrongFlag");
+        add("time-out at 1000", "top27", "M10,10 T1005", "Smile, 27 min, 1000s, over, 0 open, 1 messages");
     }
-    form->Timer1_Timer();
-    QVERIFY(snapshot(*form) == before);
-    QCOMPARE(messages.shown.size(), std::size_t(ending == LostOnTime ? 1 : 0));
-}
 
-void MinyPlayTest::startingPressKeepsSmile_data()
-{
-    QTest::addColumn<int>("button");
-    QTest::newRow("left on a numbered cell") << 1;
-    QTest::newRow("right") << 2;
-    QTest::newRow("middle") << 4;
-}
-
-void MinyPlayTest::startingPressKeepsSmile()
-{
-    QFETCH(int, button);
-    auto form = support::mineGame(support::paddedTo({{0, 0}}, 27));
-    const int n = support::element({1, 1}); // one mine around it
-    form->Image3_MouseDown(n, button, 0, 0, 0);
-    QCOMPARE(form->playing.value(), -1);
-    QCOMPARE(support::faceShown(*form), int(Smile));
-    form->Image3_MouseUp(n, button, 0, 0, 0);
-    QCOMPARE(support::faceShown(*form), int(Smile));
-    QCOMPARE(form->minesleft.value(), button == 2 ? 26 : 27);
-    QCOMPARE(form->state(1, 1).value(), button == 1 ? 0 : -1);
-}
-
-// The starting press itself keeps the smile, but the presses nested in its
-// opening find the game running and open the mouth, until the release.
-void MinyPlayTest::startingOpeningShowsOpenMouth()
-{
-    // A wall of mines down column 10 keeps the opening from winning.
-    std::vector<Cell> wall;
-    for (int row = 0; row < 20; ++row)
-        wall.push_back({10, row});
-    auto form = support::mineGame(support::paddedTo(wall, 54));
-    const int start = support::element({0, 0});
-    form->Image3_MouseDown(start, 1, 0, 0, 0);
-    QVERIFY(support::uncoveredCount(*form) > 100);
-    QCOMPARE(form->finished.value(), 0);
-    QCOMPARE(support::faceShown(*form), int(OpenMouth));
-    form->Image3_MouseUp(start, 1, 0, 0, 0);
-    QCOMPARE(support::faceShown(*form), int(Smile));
-}
-
-void MinyPlayTest::laterPressesOpenMouth()
-{
-    auto form = support::mineGame(support::paddedTo({{0, 0}}, 27));
-    support::press(*form, {1, 1});
-    for (int button : {1, 2, 4}) {
-        form->Image3_MouseDown(support::element({1, 1}), button, 0, 0, 0);
-        QCOMPARE(support::faceShown(*form), int(OpenMouth));
-        form->Image3_MouseUp(support::element({1, 1}), button, 0, 0, 0);
-        QCOMPARE(support::faceShown(*form), int(Smile));
+    // After an ending, no press of any button on any cell and no tick changes
+    // anything; a tick while the time-out message is open changes nothing.
+    void scenario()
+    {
+        QFETCH(bool, real);
+        QFETCH(QString, field);
+        QFETCH(QString, script);
+        QFETCH(QString, expected);
+        QFETCH(QString, pictures);
+        auto form = support::mineGame(::field(field));
+        if (real)
+            QVERIFY(support::showAndWait(form->window()));
+        QStringList messages;
+        rt::setMessageBoxHandler([&](const std::string &text, const std::string &title) {
+            const auto before = snapshot(*form);
+            tick(*form, 1);
+            messages << QString::fromStdString(title + ": " + text) + (snapshot(*form) == before ? "" : " ticked");
+        });
+        support::useSeed(9);
+        play(*form, script, real);
+        QCOMPARE(status(*form, messages.size()), expected);
+        QCOMPARE(picturesAt(*form, pictures), pictures);
+        if (form->finished == -1) {
+            const auto before = snapshot(*form);
+            for (int n = 0; n < 400 * 3; ++n)
+                support::press(*form, {n % 20, n / 20 % 20}, 1 << n / 400);
+            tick(*form, 1);
+            QVERIFY(snapshot(*form) == before);
+        }
+        rt::resetMessageBoxHandler();
+        QCOMPARE(messages, QStringList(messages.size(), "Miny: Prohrál jsi, vypršel ti čas!"));
+        QCOMPARE(support::brokenInvariant(*form), QString());
+        for (Qt::MouseButton button : {Qt::LeftButton, Qt::RightButton, Qt::MiddleButton})
+            if (real && QGuiApplication::mouseButtons() & button) // leave no button held for the next row
+                QTest::mouseRelease(form->window(), button);
     }
-}
 
-void MinyPlayTest::faceButton()
-{
-    auto form = support::mineGame(support::paddedTo({{0, 0}}, 27));
-    support::useSeed(9);
-    support::press(*form, {1, 1});
-    form->Timer1_Timer();
-    for (int button : {1, 2, 4}) {
-        form->Image1_MouseDown(5, button, 0, 0, 0);
-        QCOMPARE(support::faceShown(*form), int(Sunken));
-        QCOMPARE(form->playing.value(), button == 1 ? -1 : 0);
-        form->Timer1_Timer(); // holding the button does not stop the clock
-        QCOMPARE(form->seconds.value(), button == 1 ? 2 : 0);
-        form->Image1_MouseUp(5, button, 0, 0, 0);
-        QCOMPARE(support::faceShown(*form), int(Smile));
-        QCOMPARE(form->playing.value(), 0);
-        QCOMPARE(form->seconds.value(), 0);
-        QCOMPARE(form->Label2.Caption(), std::string("0s"));
-        QCOMPARE(support::uncoveredCount(*form), 0);
+    // Random presses with any button, face button, check box and ticks, over
+    // many games, with every rule checked after every event.
+    void randomPlay()
+    {
+        support::MessageRecorder messages;
+        auto form = support::seededMineGame(2024);
+        support::MinyPlayer player(*form);
+        const support::PlayReport report = support::playRandomly(player, 30000, 99);
+        QCOMPARE(report.firstViolation, QString());
+        QVERIFY(player.timeOuts() > 0);
+        QCOMPARE(messages.shown.size(), std::size_t(player.timeOuts()));
     }
-}
-
-void MinyPlayTest::checkBoxDealsAndClearsFace_data()
-{
-    QTest::addColumn<bool>("won");
-    QTest::newRow("after a win") << true;
-    QTest::newRow("after a loss") << false;
-}
-
-void MinyPlayTest::checkBoxDealsAndClearsFace()
-{
-    QFETCH(bool, won);
-    auto form = support::mineGame(support::packedTopLeft(27));
-    support::press(*form, won ? Cell{19, 19} : Cell{0, 0});
-    QCOMPARE(support::faceShown(*form), won ? int(Cool) : int(Dead));
-    support::useSeed(77);
-    form->Check1.setValue(1);
-    form->Check1_Click();
-    QCOMPARE(support::faceShown(*form), int(Smile));
-    QCOMPARE(form->minetotal.value(), 54);
-    QCOMPARE(form->finished.value(), 0);
-    QCOMPARE(form->Label1.Caption(), std::string("54 miny"));
-    QCOMPARE(support::brokenInvariant(*form), QString());
-}
-
-void MinyPlayTest::clockCountsOnlyRunningGame()
-{
-    auto form = support::mineGame(support::packedTopLeft(27));
-    form->Label2.setCaption("0s");
-    for (int tick = 0; tick < 5; ++tick)
-        form->Timer1_Timer();
-    QCOMPARE(form->seconds.value(), 0);
-    support::press(*form, {10, 10}, 4);
-    for (int tick = 0; tick < 3; ++tick)
-        form->Timer1_Timer();
-    QCOMPARE(form->Label2.Caption(), std::string("3s"));
-    support::press(*form, {0, 0}); // lost
-    form->Label2.setCaption("kept");
-    form->Timer1_Timer();
-    QCOMPARE(form->Label2.Caption(), std::string("kept"));
-    QCOMPARE(form->seconds.value(), 3);
-}
-
-void MinyPlayTest::timeOut()
-{
-    support::MessageRecorder messages;
-    auto form = support::mineGame(support::packedTopLeft(27));
-    support::press(*form, {10, 10}, 4);
-    for (int tick = 0; tick < 999; ++tick)
-        form->Timer1_Timer();
-    QCOMPARE(form->Label2.Caption(), std::string("999s"));
-    QCOMPARE(form->playing.value(), -1);
-    QVERIFY(messages.shown.empty());
-    form->Image3_MouseDown(support::element({19, 19}), 2, 0, 0, 0); // held while time runs out
-    QCOMPARE(support::faceShown(*form), int(OpenMouth));
-    form->Timer1_Timer();
-    QCOMPARE(form->Label2.Caption(), std::string("1000s"));
-    QCOMPARE(form->finished.value(), -1);
-    QCOMPARE(messages.shown.size(), std::size_t(1));
-    QCOMPARE(messages.shown[0].first, std::string("Prohrál jsi, vypršel ti čas!"));
-    QCOMPARE(messages.shown[0].second, std::string("Miny"));
-    QCOMPARE(support::faceShown(*form), int(OpenMouth)); // the face stays as it was
-    QCOMPARE(support::shownElement(*form, 1), int(Mine));
-    for (int tick = 0; tick < 5; ++tick)
-        form->Timer1_Timer();
-    QCOMPARE(form->Label2.Caption(), std::string("1000s"));
-    QCOMPARE(messages.shown.size(), std::size_t(1));
-}
-
-void MinyPlayTest::tickDuringTimeOutMessage()
-{
-    auto form = support::mineGame(support::packedTopLeft(27));
-    support::press(*form, {10, 10}, 4);
-    for (int tick = 0; tick < 999; ++tick)
-        form->Timer1_Timer();
-    int boxes = 0;
-    bool unchanged = false;
-    rt::setMessageBoxHandler([&](const std::string &, const std::string &) {
-        ++boxes;
-        const Snapshot during = snapshot(*form);
-        form->Timer1_Timer(); // a tick while the box is open
-        unchanged = snapshot(*form) == during;
-    });
-    form->Timer1_Timer();
-    rt::resetMessageBoxHandler();
-    QCOMPARE(boxes, 1);
-    QVERIFY(unchanged);
-}
-
-void MinyPlayTest::timerNeverRephased()
-{
-    support::useSeed(3);
-    Form1 form;
-    form.Load();
-    auto *timer = form.window()->findChild<QTimer *>();
-    QVERIFY(timer && timer->isActive());
-    QCOMPARE(timer->interval(), 1000);
-    const int id = timer->timerId();
-    QTest::qWait(100);
-    const int remaining = timer->remainingTime();
-    support::press(form, {10, 10}, 4);
-    form.Image1_MouseUp(5, 1, 0, 0, 0);
-    form.Check1_Click();
-    QCOMPARE(timer->timerId(), id);
-    QVERIFY(timer->isActive());
-    QVERIFY(timer->remainingTime() <= remaining);
-}
-
-void MinyPlayTest::realCellEvents_data()
-{
-    QTest::addColumn<Qt::MouseButton>("button");
-    QTest::addColumn<int>("picture");
-    QTest::newRow("left") << Qt::LeftButton << 0; // the digit 1
-    QTest::newRow("right") << Qt::RightButton << int(Flag);
-    QTest::newRow("middle") << Qt::MiddleButton << int(Covered);
-    QTest::newRow("back button") << Qt::BackButton << int(Covered);
-}
-
-void MinyPlayTest::realCellEvents()
-{
-    QFETCH(Qt::MouseButton, button);
-    QFETCH(int, picture);
-    auto form = support::mineGame(support::paddedTo({{3, 3}}, 27));
-    QVERIFY(support::showAndWait(form->window()));
-    const Cell cell{2, 3};
-    const rt::Image &image = form->Image3(support::element(cell));
-    support::mousePress(image, button);
-    QCOMPARE(form->playing.value(), button == Qt::BackButton ? 0 : -1);
-    support::mouseRelease(image, button);
-    QCOMPARE(support::shownElement(*form, support::element(cell)), picture);
-    QCOMPARE(support::faceShown(*form), int(Smile));
-    // A later press shows the open mouth until it is released.
-    if (button != Qt::BackButton) {
-        const rt::Image &other = form->Image3(support::element({19, 19}));
-        support::mousePress(other, Qt::MiddleButton, {}, QPoint(0, 0));
-        QCOMPARE(support::faceShown(*form), int(OpenMouth));
-        support::mouseRelease(other, Qt::MiddleButton, {}, QPoint(0, 0));
-        QCOMPARE(support::faceShown(*form), int(Smile));
-    }
-}
-
-void MinyPlayTest::realDoubleClickIsTwoPresses()
-{
-    auto form = support::mineGame(support::paddedTo({}, 27));
-    QVERIFY(support::showAndWait(form->window()));
-    const Cell cell{19, 0};
-    const QPoint at = form->Image3(support::element(cell)).pixelRect().center();
-    QTest::mouseDClick(form->window()->windowHandle(), Qt::RightButton, {}, at);
-    QCOMPARE(support::shownElement(*form, support::element(cell)), int(Question));
-    QCOMPARE(form->minesleft.value(), 27);
-}
-
-void MinyPlayTest::realFaceButtonReleaseOffButton()
-{
-    auto form = support::mineGame(support::paddedTo({{0, 0}}, 27));
-    QVERIFY(support::showAndWait(form->window()));
-    support::useSeed(9);
-    support::press(*form, {1, 1});
-    const rt::Image &face = form->Image1(5);
-    support::mousePress(face, Qt::RightButton);
-    QCOMPARE(support::faceShown(*form), int(Sunken));
-    support::mouseRelease(face, Qt::RightButton, {}, QPoint(-100, 200)); // dragged off the button
-    QCOMPARE(support::faceShown(*form), int(Smile));
-    QCOMPARE(support::uncoveredCount(*form), 0);
-    QCOMPARE(form->playing.value(), 0);
-}
-
-void MinyPlayTest::realCheckBoxByMouseAndSpace()
-{
-    support::useSeed(5);
-    Form1 form;
-    form.Load();
-    form.Show();
-    QVERIFY(QTest::qWaitForWindowExposed(form.window()));
-    QWidget *box = form.Check1.widget();
-    QVERIFY(box->hasFocus());
-    QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(7, 8));
-    QCOMPARE(form.minetotal.value(), 27);
-    QCOMPARE(form.Label1.Caption(), std::string("27 min"));
-    QTest::keyClick(box, Qt::Key_Space);
-    QCOMPARE(form.minetotal.value(), 54);
-    QCOMPARE(form.Label1.Caption(), std::string("54 miny"));
-    QCOMPARE(support::brokenInvariant(form), QString());
-}
-
-// Random presses with any button, face button, check box and ticks, over many
-// games, with every rule checked after every event.
-void MinyPlayTest::randomPlay()
-{
-    support::MessageRecorder messages;
-    auto form = support::seededMineGame(2024);
-    support::MinyPlayer player(*form);
-    const support::PlayReport report = support::playRandomly(player, 30000, 99);
-    QCOMPARE(report.firstViolation, QString());
-    QCOMPARE(report.events, 30000L);
-    QVERIFY(player.timeOuts() > 0);
-    QCOMPARE(messages.shown.size(), std::size_t(player.timeOuts()));
-}
+};
 
 QTEST_MAIN(MinyPlayTest)
 #include "tst_minyplay.moc"
