@@ -3,43 +3,28 @@
 //   messagebox_pexeso [SECONDS [PICTURE]]   the click comes SECONDS after start-up (1);
 //                                           PICTURE, a PNG of the box
 #include "boxprobe.h"
-#include "pexeso/form1.h"
+#include "pexesoplayer.h"
 
 #include <QTest>
 #include <QWidget>
 
-#include <utility>
+#include <vector>
 
 namespace {
-
-// The two places holding the cards of one value.
-std::pair<int, int> placesOf(pexeso::Form1 &form, int value)
-{
-    int first = -1;
-    for (int place = 0; place <= 35; ++place) {
-        if (form.cardof(place) != value)
-            continue;
-        if (first < 0)
-            first = place;
-        else
-            return {first, place};
-    }
-    return {first, first};
-}
 
 // Takes every pair but the last and turns up the last pair's first card;
 // returns the place of its second card.
 int playToLastCard(pexeso::Form1 &form)
 {
     for (int value = 2; value <= 18; ++value) {
-        const auto [first, second] = placesOf(form, value);
-        form.Image3_Click(first);
-        form.Image3_Click(second);
-        form.Image3_Click(first); // resolves the turn: the pair leaves the table
+        const std::vector<int> pair = support::placesOf(form, value);
+        form.Image3_Click(pair[0]);
+        form.Image3_Click(pair[1]);
+        form.Image3_Click(pair[0]); // resolves the turn: the pair leaves the table
     }
-    const auto [first, second] = placesOf(form, 19);
-    form.Image3_Click(first);
-    return second;
+    const std::vector<int> last = support::placesOf(form, 19);
+    form.Image3_Click(last[0]);
+    return last[1];
 }
 
 } // namespace

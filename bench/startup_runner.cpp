@@ -139,7 +139,11 @@ int main(int argc, char *argv[])
     Series bareSeries, gameSeries;
     for (int k = 0; k < warmupRuns + runs; ++k) {
         Run bareRun, gameRun;
-        if (!runOnce(bare, bareRun) || !runOnce(game, gameRun)) {
+        // Each starts first in every other round, so that neither always
+        // follows the other.
+        const bool bareFirst = k % 2 == 0;
+        if (!(bareFirst ? runOnce(bare, bareRun) && runOnce(game, gameRun)
+                        : runOnce(game, gameRun) && runOnce(bare, bareRun))) {
             std::fprintf(stderr, "%s: a run failed\n", name);
             return 1;
         }

@@ -47,22 +47,21 @@ void FormWindow::stackAbove(GraphicControl *control, const GraphicControl *below
 {
     if (mouseOwner_ == control)
         mouseOwner_ = nullptr;
-    const auto end = graphics_.end();
-    const auto at = below == control ? end : std::find(graphics_.begin(), end, below);
     // A control is usually moved from the top, where it was made: look for it
     // there, and move it with one rotation.
-    const auto found = std::find(graphics_.rbegin(), graphics_.rend(), control);
+    auto found = std::find(graphics_.rbegin(), graphics_.rend(), control);
     if (found == graphics_.rend()) {
-        graphics_.insert(at == end ? end : at + 1, control);
-    } else {
-        const auto from = std::prev(found.base());
-        if (at == end)
-            std::rotate(from, from + 1, end);
-        else if (at < from)
-            std::rotate(at + 1, from, from + 1);
-        else
-            std::rotate(from, from + 1, at + 1);
+        graphics_.push_back(control);
+        found = graphics_.rbegin();
     }
+    const auto from = std::prev(found.base());
+    const auto at = below == control ? graphics_.end() : std::find(graphics_.begin(), graphics_.end(), below);
+    if (at == graphics_.end())
+        std::rotate(from, from + 1, graphics_.end());
+    else if (at < from)
+        std::rotate(at + 1, from, from + 1);
+    else
+        std::rotate(from, from + 1, at + 1);
     update(control->pixelRect());
 }
 

@@ -14,11 +14,11 @@ struct Picture::Data
 {
     long handle = 0;
     QSize size;
-    // A picture from a picture sheet takes its pixels from there when it is
-    // first drawn.
+    // A picture from a picture sheet takes its pixels from there; any other
+    // holds its own.
     const PictureSheet *sheet = nullptr;
     int index = -1;
-    mutable QImage image;
+    QImage image;
     // Made only when asked for: the window draws the image.
     mutable QPixmap pixmap;
 };
@@ -56,9 +56,7 @@ const QImage &Picture::image() const
 {
     if (!data_)
         return nullImage();
-    if (data_->image.isNull() && data_->sheet)
-        data_->image = data_->sheet->image(data_->index);
-    return data_->image;
+    return data_->sheet ? data_->sheet->image(data_->index) : data_->image;
 }
 
 const QPixmap &Picture::pixmap() const

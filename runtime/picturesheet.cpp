@@ -61,7 +61,7 @@ QSize PictureSheet::size(int picture) const
     return QSize(int(entries_[picture].width), int(entries_[picture].height));
 }
 
-QImage PictureSheet::image(int picture) const
+const QImage &PictureSheet::image(int picture) const
 {
     QImage &image = images_[picture];
     if (image.isNull())

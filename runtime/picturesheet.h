@@ -16,8 +16,6 @@ struct Entry;
 
 // The pictures of one resource folder, decoded when the program was built
 // into one sheet, "pictures.sheet" in that folder (see picturesheetformat.h).
-// A picture's pixels are made the first time they are asked for, once for
-// every picture object that shows it.
 class PictureSheet
 {
 public:
@@ -28,7 +26,8 @@ public:
     // The number of the picture of that file name, or -1 if the sheet lacks it.
     int find(const QString &fileName) const;
     QSize size(int picture) const;
-    QImage image(int picture) const;
+    // Made the first time it is asked for.
+    const QImage &image(int picture) const;
 
 private:
     explicit PictureSheet(const QString &folder);
