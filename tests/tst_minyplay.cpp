@@ -4,7 +4,6 @@
 #include "testsupport.h"
 
 #include <QApplication>
-#include <QGuiApplication>
 #include <QTest>
 #include <QWidget>
 
