@@ -2,11 +2,11 @@
 # Runs every benchmark against a build folder and prints the figures the
 # README's Performance section quotes, each with its target where it has one.
 # Needs a display: run it under xvfb-run.
-#   bench/run.sh [BUILD [IDLE_SECONDS]]   STARTUP_RUNS (60) and BOX_RUNS (7) in the environment
+#   bench/run.sh [BUILD [IDLE_SECONDS]]   STARTUP_RUNS (100) and BOX_RUNS (7) in the environment
 set -euo pipefail
 build=${1:-build}
 idle_seconds=${2:-60}
-startup_runs=${STARTUP_RUNS:-60}
+startup_runs=${STARTUP_RUNS:-100}
 box_runs=${BOX_RUNS:-7}
 b="$build/bench"
 

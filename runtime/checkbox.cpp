@@ -15,6 +15,9 @@ public:
     CheckBoxWidget() { setCheckable(true); }
 
 protected:
+    // Narrower than the style's own: small fixed windows need the room.
+    static constexpr int captionGap = 4;
+
     void paintEvent(QPaintEvent *) override
     {
         QPainter painter(this);
@@ -28,8 +31,7 @@ protected:
         style()->drawPrimitive(QStyle::PE_IndicatorCheckBox, &box, &painter, this);
 
         const PixelFont &font = PixelFont::standard();
-        const int spacing = style()->pixelMetric(QStyle::PM_CheckBoxLabelSpacing, &box, this);
-        const QPoint at(size + spacing, (height() - font.height()) / 2);
+        const QPoint at(size + captionGap, (height() - font.height()) / 2);
         font.draw(painter, at, text(), palette().color(QPalette::WindowText));
         if (hasFocus()) {
             QStyleOptionFocusRect focus;

@@ -26,12 +26,27 @@ void Control::setVisible(bool visible)
 void Control::Move(float left, float top, float width, float height)
 {
     const QRect was = pixelRect_;
+    // Most moves change one coordinate: the others keep their pixels.
+    const auto pixels = [](float twips, float previous, int previousPixels) {
+        return twips == previous ? previousPixels : pixelsFromTwips(twips);
+    };
+    pixelRect_ = QRect(pixels(left, left_, was.x()), pixels(top, top_, was.y()),
+                       pixels(width, width_, was.width()), pixels(height, height_, was.height()));
     left_ = left;
     top_ = top;
     width_ = width;
     height_ = height;
-    pixelRect_ = QRect(pixelsFromTwips(left), pixelsFromTwips(top), pixelsFromTwips(width),
-                       pixelsFromTwips(height));
+    placed(was);
+}
+
+void Control::copyPlacement(const Control &other)
+{
+    const QRect was = pixelRect_;
+    left_ = other.left_;
+    top_ = other.top_;
+    width_ = other.width_;
+    height_ = other.height_;
+    pixelRect_ = other.pixelRect_;
     placed(was);
 }
 

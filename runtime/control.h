@@ -34,6 +34,8 @@ public:
     virtual void ZOrder(int position = 0) = 0;
 
     Form &form() const { return form_; }
+    // Takes the place and size of another control.
+    void copyPlacement(const Control &other);
     // Where the control lies in its window's client area, in pixels.
     const QRect &pixelRect() const { return pixelRect_; }
 

@@ -2,8 +2,8 @@
 
 #include "formwindow.h"
 #include "messagebox.h"
-#include "statusbar.h"
 #include "toolkit.h"
+#include "windowedcontrol.h"
 
 #include <QIcon>
 
@@ -59,9 +59,9 @@ void Form::Show()
         window_->setFocus();
 }
 
-void Form::dockStatusBar(StatusBar *statusBar)
+void Form::dock(WindowedControl *control)
 {
-    statusBar_ = statusBar;
+    docked_ = control;
 }
 
 void Form::setOuterSize(float width, float height)
@@ -71,8 +71,8 @@ void Form::setOuterSize(float width, float height)
     const int clientWidth = Control::pixelsFromTwips(width - frameWidth);
     const int clientHeight = Control::pixelsFromTwips(height - frameHeight);
     window_->setFixedSize(qMax(clientWidth, 1), qMax(clientHeight, 1));
-    if (statusBar_)
-        statusBar_->dock(clientWidth, clientHeight);
+    if (docked_)
+        docked_->clientResized(clientWidth, clientHeight);
 }
 
 } // namespace rt

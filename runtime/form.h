@@ -11,7 +11,7 @@ class QWidget;
 namespace rt {
 
 class FormWindow;
-class StatusBar;
+class WindowedControl;
 
 // A window of fixed size with a thin fixed border, a title bar, a minimize
 // button and no maximize button. Width and Height are the outer size in
@@ -42,7 +42,8 @@ public:
 
     QWidget *window() const;
     FormWindow *formWindow() const;
-    void dockStatusBar(StatusBar *statusBar);
+    // A docked control follows the size of the client area.
+    void dock(WindowedControl *control);
 
     // The window's events; the runtime delivers them.
     virtual void Form_Load() {}
@@ -52,7 +53,7 @@ private:
     void setOuterSize(float width, float height);
 
     std::unique_ptr<FormWindow> window_;
-    StatusBar *statusBar_ = nullptr;
+    WindowedControl *docked_ = nullptr;
     float width_ = 0;
     float height_ = 0;
 };

@@ -40,7 +40,7 @@ void FormWindow::restack(GraphicControl *control, bool toFront)
 {
     removeGraphic(control);
     graphics_.insert(toFront ? graphics_.end() : graphics_.begin(), control);
-    update(control->pixelRect());
+    requestPaint(control->pixelRect());
 }
 
 void FormWindow::stackAbove(GraphicControl *control, const GraphicControl *below)
@@ -62,7 +62,7 @@ void FormWindow::stackAbove(GraphicControl *control, const GraphicControl *below
         std::rotate(at + 1, from, from + 1);
     else
         std::rotate(from, from + 1, at + 1);
-    update(control->pixelRect());
+    requestPaint(control->pixelRect());
 }
 
 int FormWindow::stackingIndex(const GraphicControl *control) const

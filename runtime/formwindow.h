@@ -25,6 +25,13 @@ public:
     // Directly above another graphic control, as a member of its family.
     void stackAbove(GraphicControl *control, const GraphicControl *below);
     int stackingIndex(const GraphicControl *control) const;
+    // Asks for an area to be painted again; before the window is first shown
+    // there is nothing to repaint, and the first paint covers everything.
+    void requestPaint(const QRect &area)
+    {
+        if (isVisible())
+            update(area);
+    }
 
 protected:
     void paintEvent(QPaintEvent *event) override;

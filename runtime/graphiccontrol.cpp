@@ -7,19 +7,19 @@
 
 namespace rt {
 
-GraphicControl::GraphicControl(Form &form) : Control(form)
+GraphicControl::GraphicControl(Form &form) : Control(form), window_(form.formWindow())
 {
-    form.formWindow()->addGraphic(this);
+    window_->addGraphic(this);
 }
 
 GraphicControl::~GraphicControl()
 {
-    form().formWindow()->removeGraphic(this);
+    window_->removeGraphic(this);
 }
 
 void GraphicControl::ZOrder(int position)
 {
-    form().formWindow()->restack(this, position == 0);
+    window_->restack(this, position == 0);
 }
 
 void GraphicControl::mousePressed(int, int, float, float) {}
@@ -27,14 +27,14 @@ void GraphicControl::mouseReleased(int, int, float, float, bool) {}
 
 void GraphicControl::placed(const QRect &was)
 {
-    form().formWindow()->update(was);
+    window_->requestPaint(was);
     repaint();
 }
 
 void GraphicControl::repaint()
 {
     if (Visible())
-        form().formWindow()->update(pixelRect());
+        window_->requestPaint(pixelRect());
 }
 
 } // namespace rt

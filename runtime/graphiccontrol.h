@@ -6,6 +6,8 @@ class QPainter;
 
 namespace rt {
 
+class FormWindow;
+
 // A control without a window of its own (an image, a label, a shape): its
 // form paints it in its place and hands it the mouse events that land on it.
 // Graphic controls stack in the order they were made, later ones above.
@@ -28,6 +30,9 @@ protected:
     void placed(const QRect &was) override;
     // Asks for the control to be painted again.
     void repaint();
+
+private:
+    FormWindow *const window_;
 };
 
 } // namespace rt

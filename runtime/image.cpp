@@ -26,7 +26,7 @@ void Image::setHandlers(std::shared_ptr<const Handlers> handlers)
 void Image::copyFrom(const Image &other)
 {
     picture_ = other.picture_;
-    Move(other.Left(), other.Top(), other.Width(), other.Height());
+    copyPlacement(other);
 }
 
 void Image::paint(QPainter &painter) const

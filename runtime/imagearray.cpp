@@ -13,16 +13,9 @@ constexpr long long maxIndex = 32767;
 
 ImageArray::ImageArray(Form &form) : form_(form) {}
 
-bool ImageArray::exists(long long index) const
+void ImageArray::missingElement()
 {
-    return index >= 0 && index < static_cast<long long>(elements_.size()) && elements_[index];
-}
-
-Image &ImageArray::element(long long index)
-{
-    if (!exists(index))
-        raiseRuntimeError(ErrControlArrayElementMissing, "Prvek pole ovládacích prvků neexistuje");
-    return *elements_[index];
+    raiseRuntimeError(ErrControlArrayElementMissing, "Prvek pole ovládacích prvků neexistuje");
 }
 
 Image &ImageArray::create(long long index)

@@ -23,7 +23,10 @@ public:
     template <typename I>
     void Load(I index) { load(detail::indexValue(index)); }
 
-    bool exists(long long index) const;
+    bool exists(long long index) const
+    {
+        return index >= 0 && index < static_cast<long long>(elements_.size()) && elements_[index];
+    }
     int upperBound() const { return static_cast<int>(elements_.size()) - 1; }
 
     void onMouseDown(MouseHandler handler);
@@ -31,7 +34,13 @@ public:
     void onClick(ClickHandler handler);
 
 private:
-    Image &element(long long index);
+    Image &element(long long index)
+    {
+        if (!exists(index))
+            missingElement();
+        return *elements_[index];
+    }
+    [[noreturn]] static void missingElement();
     void load(long long index);
     Image &create(long long index);
 

@@ -1,7 +1,6 @@
 #include "pixelfont.h"
 
 #include <QColor>
-#include <QHash>
 #include <QPainter>
 #include <QPoint>
 
@@ -213,40 +212,65 @@ static_assert(maxGlyphWidth <= std::numeric_limits<std::uint16_t>::digits);
 // What an unknown character draws: a hollow box of the x-height.
 constexpr Glyph missingGlyph{4, {0, 0, 0, 0, 0, 0b1111, 0b1001, 0b1001, 0b1001, 0b1111, 0, 0}};
 
-void readSheet(const Sheet &sheet, QHash<char32_t, Glyph> &glyphs)
+struct GlyphEntry
 {
-    std::array<std::string_view, lineHeight> rest = sheet.rows;
+    char32_t character = 0;
+    Glyph glyph;
+};
+
+constexpr std::size_t glyphCount = [] {
+    std::size_t count = 0;
+    for (const Sheet &sheet : sheets)
+        count += sheet.characters.size();
+    return count;
+}();
+
+// Every row of a sheet shares the layout of its top row, so one column
+// range picks a glyph out of all twelve.
+constexpr void readSheet(const Sheet &sheet, GlyphEntry *entry)
+{
+    const std::string_view top = sheet.rows.front();
+    std::size_t left = 0;
     for (const char16_t character : sheet.characters) {
-        Glyph glyph;
+        const std::size_t right = std::min(top.find(' ', left), top.size());
+        entry->character = character;
+        entry->glyph.width = int(right - left);
         for (int y = 0; y < lineHeight; ++y) {
-            const std::string_view picture = rest[y].substr(0, rest[y].find(' '));
-            glyph.width = int(picture.size());
-            for (int x = 0; x < glyph.width; ++x) {
-                if (picture[x] == '#')
-                    glyph.rows[y] |= 1u << x;
+            for (std::size_t x = left; x < right; ++x) {
+                if (sheet.rows[y][x] == '#')
+                    entry->glyph.rows[y] |= std::uint16_t(1u << (x - left));
             }
-            rest[y].remove_prefix(std::min(picture.size() + 1, rest[y].size()));
         }
-        glyphs.insert(character, glyph);
+        ++entry;
+        left = right + 1;
     }
 }
 
-const QHash<char32_t, Glyph> &glyphTable()
+// Read when the program is built, ordered by character for a binary search.
+constexpr std::array<GlyphEntry, glyphCount> glyphTable = [] {
+    std::array<GlyphEntry, glyphCount> table{};
+    GlyphEntry *next = table.data();
+    for (const Sheet &sheet : sheets) {
+        readSheet(sheet, next);
+        next += sheet.characters.size();
+    }
+    std::ranges::sort(table, {}, &GlyphEntry::character);
+    return table;
+}();
+
+static_assert(std::ranges::adjacent_find(glyphTable, {}, &GlyphEntry::character) == glyphTable.end(),
+              "a character is pictured only once");
+
+const Glyph *findGlyph(char32_t character)
 {
-    static const QHash<char32_t, Glyph> glyphs = [] {
-        QHash<char32_t, Glyph> table;
-        for (const Sheet &sheet : sheets)
-            readSheet(sheet, table);
-        return table;
-    }();
-    return glyphs;
+    const auto found = std::ranges::lower_bound(glyphTable, character, {}, &GlyphEntry::character);
+    return found != glyphTable.end() && found->character == character ? &found->glyph : nullptr;
 }
 
 const Glyph &glyphFor(char32_t character)
 {
-    const QHash<char32_t, Glyph> &glyphs = glyphTable();
-    const auto found = glyphs.constFind(character);
-    return found == glyphs.cend() ? missingGlyph : *found;
+    const Glyph *glyph = findGlyph(character);
+    return glyph ? *glyph : missingGlyph;
 }
 
 // Text may spell an accented letter as a base letter and a combining mark;
@@ -316,7 +340,7 @@ void PixelFont::draw(QPainter &painter, const QPoint &topLeft, const QString &te
 
 bool PixelFont::hasGlyph(QChar c) const
 {
-    return glyphTable().contains(c.unicode());
+    return findGlyph(c.unicode()) != nullptr;
 }
 
 } // namespace rt

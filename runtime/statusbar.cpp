@@ -66,7 +66,7 @@ protected:
 
 StatusBar::StatusBar(Form &form) : WindowedControl(form, new StatusBarWidget)
 {
-    form.dockStatusBar(this);
+    form.dock(this);
 }
 
 StatusBarWidget *StatusBar::bar() const
@@ -87,7 +87,7 @@ std::string StatusBar::panelText(int panel) const
     return bar()->panels[panel - 1].text.toStdString();
 }
 
-void StatusBar::dock(int clientWidthPixels, int clientHeightPixels)
+void StatusBar::clientResized(int clientWidthPixels, int clientHeightPixels)
 {
     const float height = Height();
     Move(0, (clientHeightPixels * 15) - height, clientWidthPixels * 15, height);

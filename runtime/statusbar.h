@@ -19,8 +19,7 @@ public:
     void addPanel(const std::string &text, float widthTwips);
     std::string panelText(int panel) const;
 
-    // Called by the window when its client area changes size.
-    void dock(int clientWidthPixels, int clientHeightPixels);
+    void clientResized(int clientWidthPixels, int clientHeightPixels) override;
 
 private:
     StatusBarWidget *bar() const;

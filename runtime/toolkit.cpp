@@ -1,29 +1,8 @@
 #include "toolkit.h"
 
 #include <QApplication>
-#include <QProxyStyle>
-#include <QStyleFactory>
 
 namespace rt {
-
-namespace {
-
-// The Fusion look, with the narrow gap between a check box and its caption
-// that small fixed windows need.
-class FormStyle : public QProxyStyle
-{
-public:
-    FormStyle() : QProxyStyle(QStyleFactory::create("Fusion")) {}
-
-    int pixelMetric(PixelMetric metric, const QStyleOption *option, const QWidget *widget) const override
-    {
-        if (metric == PM_CheckBoxLabelSpacing)
-            return 4;
-        return QProxyStyle::pixelMetric(metric, option, widget);
-    }
-};
-
-} // namespace
 
 void initializeToolkit()
 {
@@ -31,7 +10,7 @@ void initializeToolkit()
     if (done)
         return;
     done = true;
-    QApplication::setStyle(new FormStyle);
+    QApplication::setStyle("Fusion");
 }
 
 struct Application::Data

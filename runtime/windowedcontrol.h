@@ -15,6 +15,9 @@ public:
 
     QWidget *widget() const { return widget_; }
     void ZOrder(int position = 0) override;
+    // Called by a window that has the control docked when its client area
+    // changes size.
+    virtual void clientResized(int /*clientWidthPixels*/, int /*clientHeightPixels*/) {}
 
 protected:
     WindowedControl(Form &form, QWidget *widget);
