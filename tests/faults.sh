@@ -100,6 +100,10 @@ fault "picture sheet: every run a pixel short" runtime/picturesheet.cpp \
     's/std::min<std::ptrdiff_t>\(run\[0\],/std::min<std::ptrdiff_t>(run[0] - 1,/'
 fault "a click takes the keyboard from the check box" runtime/formwindow.cpp \
     's/setFocusPolicy\(Qt::NoFocus\)/setFocusPolicy(Qt::StrongFocus)/'
+fault "a move keeps the old left edge" runtime/control.cpp 's/pixels\(left, left_, was\.x\(\)\)/was.x()/'
+fault "pixel font: each glyph's last column left out" runtime/pixelfont.cpp 's/x < right; \+\+x/x + 1 < right; ++x/'
+fault "a shown window is not repainted after a change" runtime/formwindow.h \
+    's/if \(isVisible\(\)\)(\s*)update/if (!isVisible())$1update/'
 
 echo "$caught caught, $missed missed"
 [ "$missed" -eq 0 ]

@@ -13,6 +13,7 @@
 #include <QDir>
 #include <QKeySequence>
 #include <QProcess>
+#include <QScreen>
 #include <QTest>
 #include <QTimer>
 #include <QWidget>
@@ -20,6 +21,7 @@
 #include <cmath>
 #include <cstdio>
 #include <cstring>
+#include <functional>
 #include <map>
 
 namespace {
@@ -77,6 +79,11 @@ const std::map<std::string, Fault> faults = {
     {"array2", {9, "Index mimo rozsah", [] { rt::Array2<int, 0, 19, 0, 19> a; a(0, -1) = 1; }}},
     {"control", {340, "Prvek pole ovládacích prvků neexistuje", [] { TestForm().Images(3).setLeft(0); }}},
 };
+
+QImage onScreen(QWidget *window)
+{
+    return window->screen()->grabWindow(window->winId()).toImage().convertToFormat(QImage::Format_RGB32);
+}
 
 int runFault(const char *fault)
 {
@@ -254,6 +261,25 @@ private slots:
         support::mousePress(form.Images(0), Qt::LeftButton);
         support::mouseClick(form.Images(1), Qt::LeftButton);
         QCOMPARE(form.events, QString("down 0 1 0;up 0 1 0;down 0 1 0;down 1 1 0;up 1 1 0;click 1;"));
+    }
+
+    // Each change to a shown window reaches the screen: once the repaints it
+    // asked for are done, the screen shows what a fresh rendering draws.
+    void changesReachTheScreen()
+    {
+        TestForm form;
+        QVERIFY(support::showAndWait(form.window()));
+        const std::function<void()> changes[] = {
+            [&] { form.Images(0).setPicture(rt::LoadPicture(":/miny/flag.png")); },
+            [&] { form.Images(0).Move(450, 300, 225, 225); },
+            [&] { form.Images.Load(1), form.Images(1).setLeft(600), form.Images(1).setVisible(true); },
+            [&] { form.Images(0).setVisible(false); },
+            [&] { form.Cover.setCaption("Nový popisek"); },
+        };
+        for (const auto &change : changes) {
+            change();
+            QTRY_COMPARE_WITH_TIMEOUT(onScreen(form.window()), support::grab(form.window()), 2000);
+        }
     }
 
     void checkBoxClick()
