@@ -8,7 +8,6 @@
 #include <sys/resource.h>
 
 #include <cstdio>
-#include <ctime>
 
 namespace {
 
@@ -49,11 +48,4 @@ void printPeakMemory()
     rusage usage{};
     getrusage(RUSAGE_SELF, &usage);
     std::printf("peak_rss_kb=%ld\n", usage.ru_maxrss);
-}
-
-long long monotonicNanoseconds()
-{
-    timespec now{};
-    clock_gettime(CLOCK_MONOTONIC, &now);
-    return now.tv_sec * 1000000000LL + now.tv_nsec;
 }

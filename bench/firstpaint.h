@@ -1,5 +1,7 @@
 #pragma once
 
+#include "monotonicclock.h"
+
 class QWidget;
 
 // Ends the event loop as soon as the window's first paint has been done and
@@ -8,5 +10,3 @@ class QWidget;
 void quitAfterFirstPaint(QWidget *window);
 // Prints the process's peak resident memory as "peak_rss_kb=N".
 void printPeakMemory();
-// Nanoseconds on the monotonic clock, which a parent process shares.
-long long monotonicNanoseconds();

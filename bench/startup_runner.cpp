@@ -10,6 +10,8 @@
 // after it has ended, and a start that overlaps that work is slowed by it.
 //
 //   startup_runner NAME RUNS BARE [ARGS...] -- GAME [ARGS...]
+#include "monotonicclock.h"
+
 #include <fcntl.h>
 #include <spawn.h>
 #include <sys/resource.h>
@@ -20,7 +22,6 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
-#include <ctime>
 #include <string>
 #include <vector>
 
@@ -53,13 +54,6 @@ struct Series
     }
 };
 
-long long now()
-{
-    timespec t{};
-    clock_gettime(CLOCK_MONOTONIC, &t);
-    return t.tv_sec * 1000000000LL + t.tv_nsec;
-}
-
 bool runOnce(const std::vector<char *> &command, Run &run)
 {
     int out[2];
@@ -72,7 +66,7 @@ bool runOnce(const std::vector<char *> &command, Run &run)
     posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, "/dev/null", O_WRONLY, 0);
     usleep(settleMicroseconds);
     pid_t pid = 0;
-    const long long start = now();
+    const long long start = monotonicNanoseconds();
     const int spawned = posix_spawn(&pid, command[0], &actions, nullptr, command.data(), environ);
     posix_spawn_file_actions_destroy(&actions);
     close(out[1]);
@@ -88,14 +82,13 @@ bool runOnce(const std::vector<char *> &command, Run &run)
     int status = 0;
     rusage usage{};
     wait4(pid, &status, 0, &usage);
-    const long long end = now();
+    const long long end = monotonicNanoseconds();
 
-    long long firstFrame = 0;
     const auto frame = text.find("first_frame_ns=");
     const auto peak = text.find("peak_rss_kb=");
     if (!WIFEXITED(status) || WEXITSTATUS(status) != 0 || frame == std::string::npos || peak == std::string::npos)
         return false;
-    firstFrame = std::atoll(text.c_str() + frame + std::strlen("first_frame_ns="));
+    const long long firstFrame = std::atoll(text.c_str() + frame + std::strlen("first_frame_ns="));
     run.firstFrameMs = double(firstFrame - start) / 1e6;
     run.totalMs = double(end - start) / 1e6;
     run.peakKb = std::atol(text.c_str() + peak + std::strlen("peak_rss_kb="));
@@ -118,19 +111,22 @@ double medianRatio(const std::vector<double> &game, const std::vector<double> &b
     return median(ratios);
 }
 
-// The medians of both, then the median of the rounds' ratios.
-void printFigure(const char *what, const char *unit, const std::vector<double> &game,
-                 const std::vector<double> &bare)
+// Prints the medians of both, then the median of the rounds' ratios, and
+// returns that ratio.
+double printFigure(const char *what, const char *unit, const std::vector<double> &game,
+                   const std::vector<double> &bare)
 {
+    const double ratio = medianRatio(game, bare);
     std::printf("  %-30s %8.1f %s against %8.1f %s: %.3f x", what, median(game), unit, median(bare), unit,
-                medianRatio(game, bare));
+                ratio);
+    return ratio;
 }
 
 void report(const char *what, const char *unit, const std::vector<double> &game,
             const std::vector<double> &bare, double target)
 {
-    printFigure(what, unit, game, bare);
-    std::printf("  (target <= %.2f x) %s\n", target, medianRatio(game, bare) <= target ? "met" : "NOT MET");
+    const double ratio = printFigure(what, unit, game, bare);
+    std::printf("  (target <= %.2f x) %s\n", target, ratio <= target ? "met" : "NOT MET");
 }
 
 void reportForReference(const char *what, const char *unit, const std::vector<double> &game,

@@ -34,8 +34,6 @@ public:
     virtual void ZOrder(int position = 0) = 0;
 
     Form &form() const { return form_; }
-    // Takes the place and size of another control.
-    void copyPlacement(const Control &other);
     // Where the control lies in its window's client area, in pixels.
     const QRect &pixelRect() const { return pixelRect_; }
 
@@ -43,6 +41,8 @@ public:
 
 protected:
     explicit Control(Form &form);
+    // Takes the place and size of another control.
+    void copyPlacement(const Control &other);
     // The control's place or visibility has changed; was is where it lay.
     virtual void placed(const QRect &was) = 0;
 

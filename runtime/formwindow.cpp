@@ -47,15 +47,11 @@ void FormWindow::stackAbove(GraphicControl *control, const GraphicControl *below
 {
     if (mouseOwner_ == control)
         mouseOwner_ = nullptr;
-    // A control is usually moved from the top, where it was made: look for it
+    // Every graphic control is in the list from its making to its end, and
+    // one is usually moved from the top, where it was made: look for it
     // there, and move it with one rotation.
-    auto found = std::find(graphics_.rbegin(), graphics_.rend(), control);
-    if (found == graphics_.rend()) {
-        graphics_.push_back(control);
-        found = graphics_.rbegin();
-    }
-    const auto from = std::prev(found.base());
-    const auto at = below == control ? graphics_.end() : std::find(graphics_.begin(), graphics_.end(), below);
+    const auto from = std::prev(std::find(graphics_.rbegin(), graphics_.rend(), control).base());
+    const auto at = std::find(graphics_.begin(), graphics_.end(), below);
     if (at == graphics_.end())
         std::rotate(from, from + 1, graphics_.end());
     else if (at < from)
