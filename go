@@ -9,11 +9,14 @@
 #   ./go screenshots          remake the README's screenshots under Xvfb
 #   ./go faults               prove the suite catches a set of deliberate faults
 #   ./go package              build the Debian package in build-release/
+#   ./go check-package        build it twice in two folders and check it as a distributor does
 set -euo pipefail
 cd "$(dirname "$0")"
 
 packages=(build-essential dpkg-dev cmake qt6-base-dev libgl-dev fonts-dejavu-core
           libbenchmark-dev)
+# What the installed games are checked with on a real X display.
+display_packages=(xvfb xauth xdotool imagemagick)
 
 install_missing() {
     local missing=()
@@ -41,6 +44,24 @@ build() { # folder, cmake options...
         || { cat "$dir/build.log"; exit 1; }
 }
 
+# The release build and its Debian package, in a folder of its own so that the
+# build the games and the tests use stays as it is. Every time stamp comes from
+# the last commit (or, outside a clone, from the changelog), so that the same
+# sources give the same package wherever and whenever they are built.
+package() {
+    if [ -z "${SOURCE_DATE_EPOCH:-}" ]; then
+        SOURCE_DATE_EPOCH=$(git log -1 --format=%ct 2>/dev/null \
+            || dpkg-parsechangelog -l packaging/changelog -STimestamp)
+        export SOURCE_DATE_EPOCH
+    fi
+    # The compiled-in resources carry the time stamp, and a build folder does
+    # not notice when it changes: a new stamp starts a new folder.
+    [ "$(cat build-release/source-date-epoch 2>/dev/null)" = "$SOURCE_DATE_EPOCH" ] || rm -rf build-release
+    mkdir -p build-release && echo "$SOURCE_DATE_EPOCH" >build-release/source-date-epoch
+    build build-release -DCMAKE_BUILD_TYPE=Release -DWARNINGS_AS_ERRORS="${WARNINGS_AS_ERRORS:-OFF}"
+    (cd build-release && rm -f ./*.deb && cpack >cpack.log 2>&1) || { cat build-release/cpack.log; exit 1; }
+}
+
 case "${1:-}" in
     miny|pexeso)
         install_missing
@@ -48,11 +69,13 @@ case "${1:-}" in
         exec "build/$1/$1"
         ;;
     test)
+        packages+=("${display_packages[@]}")
         install_missing
         build build -DWARNINGS_AS_ERRORS=ON
         cd build && ctest --output-on-failure -j "$(nproc)"
         ;;
     test-sanitized)
+        packages+=("${display_packages[@]}")
         install_missing
         build build-sanitized -DSANITIZE=ON -DWARNINGS_AS_ERRORS=ON
         cd build-sanitized
@@ -86,14 +109,18 @@ case "${1:-}" in
         tests/faults.sh
         ;;
     package)
-        # Its own folder, so the build that the games and the tests use stays as it is.
         install_missing
-        build build-release -DCMAKE_BUILD_TYPE=Release -DWARNINGS_AS_ERRORS="${WARNINGS_AS_ERRORS:-OFF}"
-        cd build-release && cpack >cpack.log 2>&1 || { cat cpack.log; exit 1; }
-        ls "$PWD"/*.deb
+        package
+        ls "$PWD"/build-release/*.deb
+        ;;
+    check-package)
+        packages+=("${display_packages[@]}" lintian appstream desktop-file-utils)
+        install_missing
+        package
+        tests/check_package.sh build-release/miny-pexeso_*.deb
         ;;
     *)
-        sed -n '2,12p' "$0" | sed 's/^# \{0,1\}//'
+        sed -n '2,13p' "$0" | sed 's/^# \{0,1\}//'
         exit 2
         ;;
 esac

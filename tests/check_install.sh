@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Checks that both games arrive with their desktop entries and their icons at
-# every size, either installed from a build folder into a scratch folder or
-# unpacked from the Debian package, whose programs must also be hardened.
+# every size, and that they run on a real X display, either installed from a
+# build folder into a scratch folder or unpacked from the Debian package,
+# whose programs must also be hardened.
 #
 #   check_install.sh BUILD_FOLDER
 #   check_install.sh --deb PACKAGE
@@ -14,7 +15,7 @@ fail() { echo "FAIL: $1"; status=1; }
 if [ "$1" = --deb ]; then
     dpkg-deb -x "$2" "$scratch" || { echo "FAIL: unpack $2"; exit 1; }
     prefix=$scratch/usr
-    "$(dirname "$0")/check_hardening.sh" "$prefix/bin/miny" "$prefix/bin/pexeso" || status=1
+    "$(dirname "$0")/check_hardening.sh" "$prefix/games/miny" "$prefix/games/pexeso" || status=1
 else
     prefix=$scratch
     cmake --install "$1" --prefix "$prefix" >/dev/null || { echo "FAIL: install"; exit 1; }
@@ -28,7 +29,7 @@ png_size() { # width x height from the PNG header
 }
 
 for game in miny pexeso; do
-    [ -x "$prefix/bin/$game" ] || fail "bin/$game missing"
+    [ -x "$prefix/games/$game" ] || fail "games/$game missing"
     entry="$prefix/share/applications/$game.desktop"
     [ -f "$entry" ] || { fail "$game.desktop missing"; continue; }
     name=$( [ $game = miny ] && echo Miny || echo Pexeso )
@@ -44,4 +45,5 @@ for game in miny pexeso; do
     done
 done
 [ $status -eq 0 ] && echo "installed: both games with desktop entries and icons"
+"$(dirname "$0")/check_display.sh" "$prefix/games" || status=1
 exit $status
