@@ -2,7 +2,6 @@
 #include "messagebox.h"
 #include "miny/form1.h"
 #include "minyfield.h"
-#include "minyplayer.h"
 
 #include <QRandomGenerator>
 #include <QTest>

@@ -1,7 +1,6 @@
 // Plays a million random events in each game, checking every rule of the game
 // after each event, and reports the rate and the violations found.
 #include "minyfield.h"
-#include "minyplayer.h"
 #include "pexesoplayer.h"
 #include "testsupport.h"
 

@@ -1,9 +1,8 @@
 #!/usr/bin/env bash
 # Starts each installed game on a real X display (Xvfb, through Qt's xcb
-# platform, as players run them), checks that its first frame is pixel for
-# pixel the committed start screenshot, and plays one step: in miny a press
-# on a cell starts the clock; in pexeso a card is turned up and the N key
-# deals the table again, all backs.
+# platform, as players run them): its first frame must be the committed start
+# screenshot pixel for pixel; then a press on a miny cell must start the
+# clock, and in pexeso a card turned up and the N key must deal again.
 #
 #   check_display.sh GAMES_FOLDER
 set -u
@@ -17,37 +16,31 @@ pids=()
 trap 'kill "${pids[@]}" 2>/dev/null; wait; rm -rf "$scratch"' EXIT
 status=0
 fail() { echo "FAIL: $1"; status=1; }
-
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$scratch/display" 2>"$scratch/xvfb.log" &
-pids+=($!)
 # within SECONDS COMMAND...: retries COMMAND until it succeeds or time is up.
 within() {
     local deadline=$((SECONDS + $1))
-    shift
-    until "$@"; do
+    until "${@:2}"; do
         [ $SECONDS -lt $deadline ] || return 1
         sleep 0.1
     done
 }
-grab() { import -window "$window" "$scratch/now.png" 2>/dev/null; }
-# The window now: equal to a committed screenshot, or unlike it in a region
-# (WIDTHxHEIGHT+LEFT+TOP; the whole window by default).
-shows() { grab && compare -metric AE "$scratch/now.png" "$shots/$1.png" null: 2>/dev/null; }
+# The window is a committed screenshot, or unlike it in a region (the whole by default).
+shows() { import -window "$window" "$scratch/now.png" && compare -metric AE "$scratch/now.png" "$shots/$1.png" null: 2>/dev/null; }
 differs() {
-    local region=${2:-0x0+0+0}
-    grab && convert "$scratch/now.png" -crop "$region" "$scratch/a.png" \
-        && convert "$shots/$1.png" -crop "$region" "$scratch/b.png" \
-        && ! compare -metric AE "$scratch/a.png" "$scratch/b.png" null: 2>/dev/null
+    import -window "$window" -crop "${2:-0x0+0+0}" "$scratch/now.png" && convert "$shots/$1.png" -crop "${2:-0x0+0+0}" "$scratch/then.png" \
+        && ! compare -metric AE "$scratch/now.png" "$scratch/then.png" null: 2>/dev/null
 }
 start() { # program, window title
     "$games/$1" >"$scratch/$1.log" 2>&1 &
     pids+=($!)
     window=$(timeout 10 xdotool search --sync --onlyvisible --name "^$2\$" | head -1)
-    [ -n "$window" ] || { fail "$1: no window"; cat "$scratch/$1.log"; return 1; }
-    within 5 shows "$1-start" || { fail "$1: the first frame is not docs/screenshots/$1-start.png"; return 1; }
+    [ -n "$window" ] || { fail "$1 shows no window"; cat "$scratch/$1.log"; return 1; }
+    within 5 shows "$1-start" || { fail "$1's first frame is not docs/screenshots/$1-start.png"; return 1; }
 }
 
-within 10 test -s "$scratch/display" || { echo "FAIL: Xvfb did not start"; cat "$scratch/xvfb.log"; exit 1; }
+Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$scratch/display" 2>/dev/null &
+pids+=($!)
+within 10 test -s "$scratch/display" || { echo "FAIL: Xvfb did not start"; exit 1; }
 export DISPLAY=:$(cat "$scratch/display") QT_QPA_PLATFORM=xcb
 unset QT_SCALE_FACTOR QT_SCREEN_SCALE_FACTORS QT_ENABLE_HIGHDPI_SCALING
 

@@ -1,7 +1,6 @@
 #include "minyfield.h"
 
-#include "testsupport.h"
-
+#include <QRandomGenerator>
 #include <QTimer>
 #include <QWidget>
 
@@ -37,21 +36,6 @@ void dealMines(miny::Form1 &form, const std::vector<Cell> &mines)
     form.novahra();
 }
 
-std::unique_ptr<miny::Form1> mineGame(const std::vector<Cell> &mines)
-{
-    auto form = seededMineGame(1);
-    dealMines(*form, mines);
-    return form;
-}
-
-std::vector<Cell> paddedTo(std::vector<Cell> mines, int total)
-{
-    for (int n = 399; n >= 0 && int(mines.size()) < total; --n)
-        if (std::find(mines.begin(), mines.end(), Cell{n % 20, n / 20}) == mines.end())
-            mines.push_back({n % 20, n / 20});
-    return mines;
-}
-
 std::vector<Cell> packedTopLeft(int total)
 {
     std::vector<Cell> mines;
@@ -80,14 +64,6 @@ int shownElement(miny::Form1 &form, int n)
     return elementShowing(cellPictures(form), form, n);
 }
 
-int faceShown(miny::Form1 &form)
-{
-    for (int k = 0; k <= 4; ++k)
-        if (form.Image1(5).picture().Handle() == form.Image1(k).picture().Handle())
-            return k;
-    return -1;
-}
-
 template <typename Visit>
 static void forEachNeighbour(const Cell &cell, Visit visit)
 {
@@ -105,21 +81,6 @@ int neighbouringMines(miny::Form1 &form, const Cell &cell)
     int mines = 0;
     forEachNeighbour(cell, [&](const Cell &c) { mines += form.content(c.first, c.second) == "mina"; });
     return mines;
-}
-
-std::set<Cell> uncovered(miny::Form1 &form)
-{
-    std::set<Cell> cells;
-    for (int n = 0; n < 400; ++n)
-        if (form.state(n % 20, n / 20) == 0)
-            cells.insert({n % 20, n / 20});
-    return cells;
-}
-
-void press(miny::Form1 &form, const Cell &cell, int button)
-{
-    form.Image3_MouseDown(element(cell), button, 0, 0, 0);
-    form.Image3_MouseUp(element(cell), button, 0, 0, 0);
 }
 
 std::set<Cell> expectedOpening(miny::Form1 &form, const Cell &start)
@@ -171,6 +132,31 @@ QString brokenInvariant(miny::Form1 &form)
         return QString("%1 mines of %2, %3 flags, %4 left")
             .arg(mines).arg(total).arg(flags).arg(form.minesleft.value());
     return {};
+}
+
+void MinyPlayer::playOneEvent(QRandomGenerator &chance)
+{
+    const int kind = chance.bounded(1000);
+    if (kind < 800) {
+        const int n = 1 + chance.bounded(400);
+        const int button = std::array{1, 1, 1, 2, 2, 4}[chance.bounded(6)];
+        form_.Image3_MouseDown(n, button, 0, 0, 0);
+        form_.Image3_MouseUp(n, button, 0, 0, 0);
+    } else if (kind < 820) {
+        form_.Image1_MouseDown(5, 1 << chance.bounded(3), 0, 0, 0);
+        form_.Image1_MouseUp(5, 1, 0, 0, 0);
+    } else if (kind < 830) {
+        form_.Check1.setValue(1 - form_.Check1.Value());
+        form_.Check1_Click();
+    } else if (kind < 831) {
+        const bool running = form_.playing == -1;
+        for (int tick = 0; tick < 1000; ++tick)
+            form_.Timer1_Timer();
+        timeOuts_ += running && form_.finished == -1 && form_.seconds > 999;
+    } else {
+        for (int ticks = chance.bounded(20); ticks > 0; --ticks)
+            form_.Timer1_Timer();
+    }
 }
 
 } // namespace support

@@ -1,12 +1,6 @@
 #include "testsupport.h"
 
-#include "control.h"
-#include "form.h"
 #include "messagebox.h"
-
-#include <QImage>
-#include <QTest>
-#include <QWidget>
 
 namespace support {
 
@@ -25,16 +19,6 @@ ScriptedRandom &useScript(std::vector<float> numbers)
     return script;
 }
 
-void useSeed(std::uint32_t seed)
-{
-    rt::setRandomSource(std::make_unique<SeededRandom>(seed));
-}
-
-float drawFor(int index, int n)
-{
-    return (static_cast<float>(index) + 0.5f) / static_cast<float>(n);
-}
-
 MessageRecorder::MessageRecorder()
 {
     rt::setMessageBoxHandler([this](const std::string &text, const std::string &title) {
@@ -45,38 +29,6 @@ MessageRecorder::MessageRecorder()
 MessageRecorder::~MessageRecorder()
 {
     rt::resetMessageBoxHandler();
-}
-
-bool showAndWait(QWidget *window)
-{
-    window->show();
-    return QTest::qWaitForWindowExposed(window);
-}
-
-QImage grab(QWidget *window)
-{
-    return window->grab().toImage().convertToFormat(QImage::Format_RGB32);
-}
-
-static QPoint pointIn(const rt::Control &control, QPoint offset)
-{
-    const QRect area = control.pixelRect();
-    return offset == centre ? area.center() : area.topLeft() + offset;
-}
-
-void mousePress(const rt::Control &control, Qt::MouseButton button, Qt::KeyboardModifiers modifiers, QPoint offset)
-{
-    QTest::mousePress(control.form().window(), button, modifiers, pointIn(control, offset));
-}
-
-void mouseRelease(const rt::Control &control, Qt::MouseButton button, Qt::KeyboardModifiers modifiers, QPoint offset)
-{
-    QTest::mouseRelease(control.form().window(), button, modifiers, pointIn(control, offset));
-}
-
-void mouseClick(const rt::Control &control, Qt::MouseButton button, Qt::KeyboardModifiers modifiers, QPoint offset)
-{
-    QTest::mouseClick(control.form().window(), button, modifiers, pointIn(control, offset));
 }
 
 } // namespace support

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "control.h"
+#include "form.h"
 #include "random.h"
 
 #include <cstdint>
@@ -7,15 +9,13 @@
 #include <utility>
 #include <vector>
 
+#include <QElapsedTimer>
+#include <QImage>
 #include <QPoint>
-#include <Qt>
-
-class QWidget;
-class QImage;
-
-namespace rt {
-class Control;
-}
+#include <QRandomGenerator>
+#include <QString>
+#include <QTest>
+#include <QWidget>
 
 namespace support {
 
@@ -43,10 +43,10 @@ public:
 };
 
 ScriptedRandom &useScript(std::vector<float> numbers);
-void useSeed(std::uint32_t seed);
+inline void useSeed(std::uint32_t seed) { rt::setRandomSource(std::make_unique<SeededRandom>(seed)); }
 
 // The draw that floor(r * n) turns into index.
-float drawFor(int index, int n);
+inline float drawFor(int index, int n) { return (float(index) + 0.5f) / float(n); }
 
 // Records the message boxes that would have been shown, for as long as it lives.
 class MessageRecorder
@@ -58,18 +58,58 @@ public:
 };
 
 // Shows the window and waits until it is exposed.
-bool showAndWait(QWidget *window);
-QImage grab(QWidget *window);
+inline bool showAndWait(QWidget *window) { return window->show(), QTest::qWaitForWindowExposed(window); }
+inline QImage grab(QWidget *window) { return window->grab().toImage().convertToFormat(QImage::Format_RGB32); }
 
 // Real mouse events on a control of a shown window, delivered to its form's
 // window at a point inside the control: its centre, or an offset from its
 // top-left corner.
 inline const QPoint centre{-1, -1};
-void mousePress(const rt::Control &control, Qt::MouseButton button,
-                Qt::KeyboardModifiers modifiers = {}, QPoint offset = centre);
-void mouseRelease(const rt::Control &control, Qt::MouseButton button,
-                  Qt::KeyboardModifiers modifiers = {}, QPoint offset = centre);
-void mouseClick(const rt::Control &control, Qt::MouseButton button,
-                Qt::KeyboardModifiers modifiers = {}, QPoint offset = centre);
+inline QPoint pointIn(const rt::Control &control, QPoint offset)
+{
+    return offset == centre ? control.pixelRect().center() : control.pixelRect().topLeft() + offset;
+}
+inline void mousePress(const rt::Control &control, Qt::MouseButton button, Qt::KeyboardModifiers modifiers = {},
+                       QPoint offset = centre)
+{
+    QTest::mousePress(control.form().window(), button, modifiers, pointIn(control, offset));
+}
+inline void mouseRelease(const rt::Control &control, Qt::MouseButton button, Qt::KeyboardModifiers modifiers = {},
+                         QPoint offset = centre)
+{
+    QTest::mouseRelease(control.form().window(), button, modifiers, pointIn(control, offset));
+}
+inline void mouseClick(const rt::Control &control, Qt::MouseButton button, Qt::KeyboardModifiers modifiers = {},
+                       QPoint offset = centre)
+{
+    QTest::mouseClick(control.form().window(), button, modifiers, pointIn(control, offset));
+}
+
+struct PlayReport
+{
+    long events = 0;
+    long violations = 0;
+    double seconds = 0;
+    QString firstViolation;
+};
+
+// Plays a game with a player's random events and checks the game's rules
+// after each: the player's brokenInvariant() is empty while they all hold.
+template <typename Player>
+PlayReport playRandomly(Player &player, long events, quint32 seed, bool stopAtFirstViolation = true)
+{
+    QRandomGenerator chance(seed);
+    PlayReport report;
+    QElapsedTimer clock;
+    clock.start();
+    for (; report.events < events && !(stopAtFirstViolation && report.violations); ++report.events) {
+        player.playOneEvent(chance);
+        const QString broken = player.brokenInvariant();
+        if (!broken.isEmpty() && ++report.violations == 1)
+            report.firstViolation = QString("event %1: %2").arg(report.events).arg(broken);
+    }
+    report.seconds = clock.nsecsElapsed() / 1e9;
+    return report;
+}
 
 } // namespace support

@@ -1,6 +1,5 @@
 #include "messagebox.h"
 #include "minyfield.h"
-#include "minyplayer.h"
 #include "testsupport.h"
 
 #include <QApplication>
@@ -14,10 +13,41 @@
 using miny::Form1;
 using support::Cell;
 using support::element;
-using support::faceShown;
-using support::press;
 
 namespace {
+
+// Pads the mines to a total, filling from the bottom-right corner backwards.
+std::vector<Cell> paddedTo(std::vector<Cell> mines, int total)
+{
+    for (int n = 399; n >= 0 && int(mines.size()) < total; --n)
+        if (std::find(mines.begin(), mines.end(), Cell{n % 20, n / 20}) == mines.end())
+            mines.push_back({n % 20, n / 20});
+    return mines;
+}
+
+// The Image1 element the face shows, or -1.
+int faceShown(miny::Form1 &form)
+{
+    for (int k = 0; k <= 4; ++k)
+        if (form.Image1(5).picture().Handle() == form.Image1(k).picture().Handle())
+            return k;
+    return -1;
+}
+
+std::set<Cell> uncovered(miny::Form1 &form)
+{
+    std::set<Cell> cells;
+    for (int n = 0; n < 400; ++n)
+        if (form.state(n % 20, n / 20) == 0)
+            cells.insert({n % 20, n / 20});
+    return cells;
+}
+
+void press(miny::Form1 &form, const Cell &cell, int button = 1)
+{
+    form.Image3_MouseDown(element(cell), button, 0, 0, 0);
+    form.Image3_MouseUp(element(cell), button, 0, 0, 0);
+}
 
 const QStringList pictureNames = {"1", "2", "3", "4", "5", "6", "7", "8", "Covered", "Empty",
                                   "Flag", "Question", "Mine", "MineHit", "WrongFlag"};
@@ -97,7 +127,7 @@ QString status(Form1 &form, qsizetype messages)
     return QString("%1, %2, %3, %4, %5 open%6")
         .arg(faceNames.value(faceShown(form)), QString::fromStdString(form.Label1.Caption()),
              QString::fromStdString(form.Label2.Caption()), phase)
-        .arg(support::uncovered(form).size())
+        .arg(uncovered(form).size())
         .arg(messages ? QString(", %1 messages").arg(messages) : "");
 }
 
@@ -139,11 +169,11 @@ std::vector<Cell> field(const QString &name)
     for (int row = 0; row < 20; ++row)
         wall.push_back({10, row});
     const int total = name.right(2).toInt();
-    return name == "wall" ? support::paddedTo(wall, 54)
+    return name == "wall" ? paddedTo(wall, 54)
         : name.startsWith("top") ? support::packedTopLeft(total)
-        : name.startsWith("mine") ? support::paddedTo({cellAt(name.mid(4))}, 27)
+        : name.startsWith("mine") ? paddedTo({cellAt(name.mid(4))}, 27)
         : name.startsWith("around") ? minesAround(cellAt(name.mid(6)))
-                                  : support::paddedTo({}, total);
+                                  : paddedTo({}, total);
 }
 
 } // namespace
@@ -163,13 +193,14 @@ private slots:
     void openingMatchesFloodFill()
     {
         QFETCH(int, seed);
+        support::MessageRecorder messages; // a run-time error ends the test at once
         auto form = support::seededMineGame(seed, seed % 2);
         int n = 0;
         while (form->content(n % 20, n / 20) == "mina" || support::neighbouringMines(*form, {n % 20, n / 20}))
             QVERIFY(++n < 400);
         const std::set<Cell> expected = support::expectedOpening(*form, {n % 20, n / 20});
         press(*form, {n % 20, n / 20});
-        QCOMPARE(support::uncovered(*form), expected);
+        QCOMPARE(uncovered(*form), expected);
         QCOMPARE(support::brokenInvariant(*form), QString());
     }
 
@@ -268,15 +299,16 @@ private slots:
         QFETCH(QString, script);
         QFETCH(QString, expected);
         QFETCH(QString, pictures);
-        auto form = support::mineGame(::field(field));
-        if (real)
-            QVERIFY(support::showAndWait(form->window()));
         QStringList messages;
+        auto form = support::seededMineGame(1);
         rt::setMessageBoxHandler([&](const std::string &text, const std::string &title) {
             const auto before = snapshot(*form);
             tick(*form, 1);
             messages << QString::fromStdString(title + ": " + text) + (snapshot(*form) == before ? "" : " ticked");
         });
+        support::dealMines(*form, ::field(field));
+        if (real)
+            QVERIFY(support::showAndWait(form->window()));
         support::useSeed(9);
         play(*form, script, real);
         QCOMPARE(status(*form, messages.size()), expected);
@@ -284,7 +316,7 @@ private slots:
         if (form->finished == -1) {
             const auto before = snapshot(*form);
             for (int n = 0; n < 400 * 3; ++n)
-                support::press(*form, {n % 20, n / 20 % 20}, 1 << n / 400);
+                press(*form, {n % 20, n / 20 % 20}, 1 << n / 400);
             tick(*form, 1);
             QVERIFY(snapshot(*form) == before);
         }

@@ -22,9 +22,7 @@ constexpr int lastValue = 19;
 enum Setup { Fresh, NoCardUp, OneCardUp, TwoUpPair, TwoUpDifferent, LastCardUp, WinShown, AllCleared };
 const QStringList setupNames = {"fresh", "no card up", "one card up", "two up, a pair", "two up, different",
                                 "the last pair's first card up", "win shown", "all cleared"};
-
-enum Idle { EmptyPlace, FirstCardAgain, OtherKeys };
-const QStringList idleNames = {"empty place", "first card again", "other keys"};
+const QStringList resolvingClicks = {"the first card", "the second card", "a card face down"};
 
 } // namespace
 
@@ -79,75 +77,65 @@ private slots:
         messages.reset();
     }
 
-    // Clicks on an empty place or on the one card up and keys other than N
-    // change nothing.
-    void eventsThatChangeNothing_data()
+    // In every state, N deals afresh with any modifier and on auto-repeat; a
+    // click on an empty place or on the one card up and other keys change
+    // nothing. With two cards up the next click, wherever it lands, only
+    // resolves the turn: a pair leaves the table, two different cards turn
+    // face down and keep their values. No message in any of these.
+    void eventInEveryState_data()
     {
         QTest::addColumn<int>("setup");
-        QTest::addColumn<int>("idle");
+        QTest::addColumn<QString>("event");
         for (int setup = Fresh; setup <= AllCleared; ++setup) {
-            for (int idle = EmptyPlace; idle <= OtherKeys; ++idle) {
-                const bool oneUp = setup == OneCardUp || setup == LastCardUp;
-                if ((idle == EmptyPlace && setup != Fresh) || (idle == FirstCardAgain && oneUp)
-                    || (idle == OtherKeys && setup <= TwoUpDifferent))
-                    QTest::newRow(qPrintable(setupNames[setup] + ", " + idleNames[idle])) << setup << idle;
-            }
+            QStringList events = {"N", "Shift+N", "Ctrl+N", "Alt+N", "repeated N"};
+            if (setup != Fresh)
+                events << "empty place";
+            if (setup == OneCardUp || setup == LastCardUp)
+                events << "first card again";
+            if (setup <= TwoUpDifferent)
+                events << "other keys";
+            if (setup == TwoUpPair || setup == TwoUpDifferent)
+                events << resolvingClicks;
+            for (const QString &event : events)
+                QTest::newRow(qPrintable(setupNames[setup] + ", " + event)) << setup << event;
         }
     }
-    void eventsThatChangeNothing()
+    void eventInEveryState()
     {
         QFETCH(int, setup);
-        QFETCH(int, idle);
+        QFETCH(QString, event);
         reach(setup);
         const support::PexesoSnapshot before = snapshot(*form);
         const std::size_t shown = messages->shown.size();
-        switch (idle) {
-        case EmptyPlace:
-            for (int n = 0; n <= 35; ++n)
-                if (form->removed(n) == rt::True)
-                    click(n);
-            break;
-        case FirstCardAgain:
-            click(form->firstcard.value());
-            click(form->firstcard.value());
-            break;
-        case OtherKeys:
-            for (Qt::Key key : {Qt::Key_M, Qt::Key_Space, Qt::Key_Return, Qt::Key_Escape, Qt::Key_F2, Qt::Key_Ntilde}) {
-                QTest::keyClick(form->window(), key);
-                QTest::keyClick(form->window(), key, Qt::ControlModifier);
-            }
-            break;
-        }
-        QVERIFY(snapshot(*form) == before);
+        QKeyEvent repeated(QEvent::KeyPress, Qt::Key_N, Qt::NoModifier, "n", true);
+        if (event == "repeated N")
+            QApplication::sendEvent(form->window(), &repeated);
+        else if (event.endsWith('N'))
+            QTest::keySequence(form->window(), QKeySequence(event));
+        for (int n = 0; n <= 35 && event == "empty place"; ++n)
+            if (form->removed(n) == rt::True)
+                click(n);
+        if (event == "first card again")
+            click(form->firstcard.value()), click(form->firstcard.value());
+        for (Qt::Key key : {Qt::Key_M, Qt::Key_Space, Qt::Key_Return, Qt::Key_Escape, Qt::Key_F2, Qt::Key_Ntilde})
+            if (event == "other keys")
+                QTest::keyClick(form->window(), key), QTest::keyClick(form->window(), key, Qt::ControlModifier);
+        const int resolving = resolvingClicks.indexOf(event);
+        if (resolving >= 0)
+            click(std::vector<int>{form->firstcard.value(), form->secondcard.value(), placesOf(7)[0]}[resolving]);
         QCOMPARE(messages->shown.size(), shown);
-    }
-
-    // A turn: the first click turns a card, the second another; the next
-    // click, wherever it lands, only resolves the turn: a pair leaves the
-    // table, two different cards turn face down and keep their values.
-    void turn_data()
-    {
-        QTest::addColumn<bool>("pair");
-        QTest::addColumn<int>("clicked"); // 0: the first card, 1: the second, 2: a face-down card
-        const QStringList names = {"first", "second", "face down"};
-        for (bool pair : {true, false})
-            for (int clicked : {0, 1, 2})
-                QTest::newRow(qPrintable((pair ? "pair, " : "different, ") + names[clicked])) << pair << clicked;
-    }
-    void turn()
-    {
-        QFETCH(bool, pair);
-        QFETCH(int, clicked);
-        const std::vector<int> cards = {placesOf(5)[1], pair ? placesOf(5)[0] : placesOf(6)[0], placesOf(7)[0]};
-        const std::vector<int> values = snapshot(*form).cardof;
-        click(cards[0]);
-        click(cards[1]);
-        QCOMPARE(snapshot(*form).counters, std::vector<int>({18, 2, cards[0], cards[1]}));
-        verifyInvariants();
-        click(cards[clicked]);
-        QCOMPARE(snapshot(*form).counters, std::vector<int>({pair ? 17 : 18, 0, cards[0], cards[1]}));
-        QCOMPARE(form->removed(cards[1]).value(), pair ? -1 : 0);
-        QVERIFY(snapshot(*form).cardof == values);
+        const bool pair = setup == TwoUpPair;
+        if (resolving >= 0) {
+            QCOMPARE(snapshot(*form).counters,
+                     std::vector<int>({before.counters[0] - pair, 0, before.counters[2], before.counters[3]}));
+            QCOMPARE(form->removed(before.counters[3]).value(), pair ? rt::True : 0);
+            QVERIFY(snapshot(*form).cardof == before.cardof);
+        } else if (!event.endsWith('N')) {
+            QVERIFY(snapshot(*form) == before);
+        } else {
+            QVERIFY(snapshot(*form).cardof != before.cardof);
+            QCOMPARE(snapshot(*form).counters, std::vector<int>({18, 0, 0, 0}));
+        }
         verifyInvariants();
     }
 
@@ -190,35 +178,6 @@ private slots:
         for (int n = 0; n <= 35; ++n)
             click(n);
         QCOMPARE(seen.size(), std::size_t(1));
-        verifyInvariants();
-    }
-
-    // N deals afresh in every state, with any modifier and on auto-repeat.
-    void newGameKey_data()
-    {
-        QTest::addColumn<int>("setup");
-        QTest::addColumn<int>("modifiers"); // -1: no modifier, auto-repeated
-        const QStringList names = {"", ", Shift", ", Ctrl", ", Alt", ", auto-repeat"};
-        const int modifiers[] = {Qt::NoModifier, Qt::ShiftModifier, Qt::ControlModifier, Qt::AltModifier, -1};
-        for (int setup = Fresh; setup <= AllCleared; ++setup)
-            for (int m = 0; m < 5; ++m)
-                QTest::newRow(qPrintable(setupNames[setup] + names[m])) << setup << modifiers[m];
-    }
-    void newGameKey()
-    {
-        QFETCH(int, setup);
-        QFETCH(int, modifiers);
-        reach(setup);
-        const std::size_t shown = messages->shown.size();
-        const std::vector<int> layoutBefore = snapshot(*form).cardof;
-        QKeyEvent repeated(QEvent::KeyPress, Qt::Key_N, Qt::NoModifier, "n", true);
-        if (modifiers < 0)
-            QApplication::sendEvent(form->window(), &repeated);
-        else
-            QTest::keyClick(form->window(), Qt::Key_N, Qt::KeyboardModifiers(modifiers));
-        QCOMPARE(messages->shown.size(), shown);
-        QVERIFY(snapshot(*form).cardof != layoutBefore);
-        QCOMPARE(snapshot(*form).counters, std::vector<int>({18, 0, 0, 0}));
         verifyInvariants();
     }
 

@@ -1,0 +1,159 @@
+// Both games as they start: their windows, the mine counter's captions, the
+// deal of the cards, the seeding of the random source and the card table's
+// height.
+#include "minyfield.h"
+#include "pexesoplayer.h"
+
+#include <QTest>
+#include <QWidget>
+
+#include <memory>
+
+namespace {
+
+// Counts the clock seedings, so that a test can tell a new deal from a reseed.
+class CountingRandom : public rt::LcgRandom
+{
+public:
+    explicit CountingRandom(int &seedings) : rt::LcgRandom(777), seedings_(seedings) {}
+    void randomize() override { ++seedings_; }
+
+private:
+    int &seedings_;
+};
+
+// A fixed window with a title, a minimize button, no maximize button and an icon.
+void verifyWindow(QWidget *window, const QString &title)
+{
+    QCOMPARE(window->windowTitle(), title);
+    QVERIFY(!(window->windowFlags() & Qt::WindowMaximizeButtonHint));
+    QVERIFY(window->windowFlags() & Qt::WindowMinimizeButtonHint);
+    QCOMPARE(window->minimumSize(), window->maximumSize());
+    QVERIFY(!window->windowIcon().isNull());
+}
+
+} // namespace
+
+class StartTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    // Card k of the values 2, 2, 3, 3, ... 19, 19 goes to the place drawn for
+    // it; a taken place is drawn again, each draw using up one number, and
+    // the next deal draws on. First, so that a deal that cannot finish meets
+    // a scripted source that runs out.
+    void dealFollowsTheDraws()
+    {
+        std::vector<int> first, second;
+        std::vector<float> draws, next;
+        for (int k = 0; k < 36; ++k) {
+            first.push_back(35 - k);
+            second.push_back((k * 5 + 3) % 36);
+            draws.push_back(support::drawFor(first.back(), 36));
+            next.push_back(support::drawFor(second.back(), 36));
+        }
+        // The second 2 hits the first one's place; the last card three taken places.
+        draws.insert(draws.begin() + 1, support::drawFor(35, 36));
+        draws.insert(draws.end() - 1, {support::drawFor(1, 36), support::drawFor(20, 36), 0.9999f});
+        const std::size_t firstDeal = draws.size();
+        draws.insert(draws.end(), next.begin(), next.end());
+        support::ScriptedRandom &script = support::useScript(draws);
+        pexeso::Form1 form;
+        form.Load();
+        QCOMPARE(script.used(), firstDeal);
+        for (int k = 0; k < 36; ++k)
+            QCOMPARE(form.cardof(first[k]).value(), 2 + k / 2);
+        form.novahra();
+        QCOMPARE(script.used(), draws.size());
+        for (int k = 0; k < 36; ++k)
+            QCOMPARE(form.cardof(second[k]).value(), 2 + k / 2);
+    }
+
+    // Only the start-up seeds the random source: later deals draw on.
+    void seededOnce()
+    {
+        int seedings = 0;
+        rt::setRandomSource(std::make_unique<CountingRandom>(seedings));
+        pexeso::Form1 cards;
+        miny::Form1 mines;
+        QCOMPARE(seedings, 0);
+        cards.Load();
+        mines.Load();
+        cards.Form_KeyDown(78, 0);
+        mines.novahra();
+        QCOMPARE(seedings, 2);
+        const QString broken = support::brokenInvariant(cards) + support::brokenInvariant(mines);
+        QVERIFY2(broken.isEmpty(), qPrintable(broken));
+    }
+
+    // The mine game's window is sized around the field; its clock ticks each second.
+    void minyWindow()
+    {
+        auto form = support::seededMineGame(1);
+        verifyWindow(form->window(), "Miny");
+        QCOMPARE(QSizeF(form->Width(), form->Height()), QSizeF(4590, 5340));
+        QCOMPARE(form->Timer1.Interval(), 1000);
+    }
+
+    // 1 mina, 2 to 4 miny, otherwise min; above 20 the last digit decides,
+    // except that 20, 30, 40 and 50 take "min".
+    void counterCaption_data()
+    {
+        QTest::addColumn<int>("value");
+        QTest::addColumn<QString>("caption");
+        for (int m = 0; m <= 54; ++m) {
+            const int last = m > 20 ? m % 10 : m;
+            const QString word = last == 1 ? "mina" : last >= 2 && last <= 4 ? "miny" : "min";
+            QTest::addRow("%d", m) << m << QString("%1 %2").arg(m).arg(word);
+        }
+    }
+    void counterCaption()
+    {
+        QFETCH(int, value);
+        QFETCH(QString, caption);
+        auto form = support::seededMineGame(1);
+        form->minesleft = value;
+        form->showminesleft();
+        QCOMPARE(QString::fromStdString(form->Label1.Caption()), caption);
+    }
+
+    // 36 places and 90 tiles; before the deal, place 0 shows its own copy of the back.
+    void pexesoWindow()
+    {
+        support::useSeed(1);
+        pexeso::Form1 form;
+        QVERIFY(form.Image3(0).picture().Handle() != form.Image2(1).picture().Handle());
+        QCOMPARE(form.Image3(0).picture().image(), form.Image2(1).picture().image());
+        form.Load();
+        verifyWindow(form.window(), "Pexeso");
+        QCOMPARE(form.Image3.upperBound(), 35);
+        QCOMPARE(form.Image1.upperBound(), 90);
+    }
+
+    // The card table grows only when the grid's bottom (6480 twips) passes its height.
+    void pexesoHeight_data()
+    {
+        QTest::addColumn<float>("heightBefore");
+        QTest::addColumn<float>("statusBarHeight");
+        QTest::addColumn<float>("heightAfter");
+        QTest::newRow("as designed") << 5985.f << 225.f << 7155.f;
+        QTest::newRow("taller status bar") << 5985.f << 300.f << 7230.f;
+        QTest::newRow("exactly the grid's bottom") << 6480.f << 225.f << 6480.f;
+    }
+    void pexesoHeight()
+    {
+        QFETCH(float, heightBefore);
+        QFETCH(float, statusBarHeight);
+        QFETCH(float, heightAfter);
+        support::useSeed(1);
+        pexeso::Form1 form;
+        form.StatusBar1.setHeight(statusBarHeight);
+        form.setHeight(heightBefore);
+        form.Load();
+        QCOMPARE(form.Height(), heightAfter);
+    }
+};
+
+QTEST_MAIN(StartTest)
+#include "tst_start.moc"
