@@ -15,7 +15,7 @@ cd "$(dirname "$0")"
 
 packages=(build-essential dpkg-dev cmake qt6-base-dev libgl-dev fonts-dejavu-core
           libbenchmark-dev)
-# What the installed games are checked with on a real X display.
+# What the screenshots and the installed games on a real X display are checked with.
 display_packages=(xvfb xauth xdotool imagemagick)
 
 install_missing() {
@@ -105,6 +105,7 @@ case "${1:-}" in
         xvfb-run -a build/tools/screenshots/screenshots docs/screenshots
         ;;
     faults)
+        packages+=("${display_packages[@]}")
         install_missing
         tests/faults.sh
         ;;

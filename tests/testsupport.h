@@ -58,7 +58,11 @@ public:
 };
 
 // Shows the window and waits until it is exposed.
-inline bool showAndWait(QWidget *window) { return window->show(), QTest::qWaitForWindowExposed(window); }
+inline bool showAndWait(QWidget *window)
+{
+    window->show();
+    return QTest::qWaitForWindowExposed(window);
+}
 inline QImage grab(QWidget *window) { return window->grab().toImage().convertToFormat(QImage::Format_RGB32); }
 
 // Real mouse events on a control of a shown window, delivered to its form's

@@ -107,22 +107,27 @@ private slots:
         reach(setup);
         const support::PexesoSnapshot before = snapshot(*form);
         const std::size_t shown = messages->shown.size();
-        QKeyEvent repeated(QEvent::KeyPress, Qt::Key_N, Qt::NoModifier, "n", true);
-        if (event == "repeated N")
-            QApplication::sendEvent(form->window(), &repeated);
-        else if (event.endsWith('N'))
-            QTest::keySequence(form->window(), QKeySequence(event));
-        for (int n = 0; n <= 35 && event == "empty place"; ++n)
-            if (form->removed(n) == rt::True)
-                click(n);
-        if (event == "first card again")
-            click(form->firstcard.value()), click(form->firstcard.value());
-        for (Qt::Key key : {Qt::Key_M, Qt::Key_Space, Qt::Key_Return, Qt::Key_Escape, Qt::Key_F2, Qt::Key_Ntilde})
-            if (event == "other keys")
-                QTest::keyClick(form->window(), key), QTest::keyClick(form->window(), key, Qt::ControlModifier);
         const int resolving = resolvingClicks.indexOf(event);
-        if (resolving >= 0)
+        if (event == "repeated N") {
+            QKeyEvent repeated(QEvent::KeyPress, Qt::Key_N, Qt::NoModifier, "n", true);
+            QApplication::sendEvent(form->window(), &repeated);
+        } else if (event.endsWith('N')) {
+            QTest::keySequence(form->window(), QKeySequence(event));
+        } else if (event == "empty place") {
+            for (int n = 0; n <= 35; ++n)
+                if (form->removed(n) == rt::True)
+                    click(n);
+        } else if (event == "first card again") {
+            click(form->firstcard.value());
+            click(form->firstcard.value());
+        } else if (event == "other keys") {
+            for (Qt::Key key : {Qt::Key_M, Qt::Key_Space, Qt::Key_Return, Qt::Key_Escape, Qt::Key_F2, Qt::Key_Ntilde}) {
+                QTest::keyClick(form->window(), key);
+                QTest::keyClick(form->window(), key, Qt::ControlModifier);
+            }
+        } else {
             click(std::vector<int>{form->firstcard.value(), form->secondcard.value(), placesOf(7)[0]}[resolving]);
+        }
         QCOMPARE(messages->shown.size(), shown);
         const bool pair = setup == TwoUpPair;
         if (resolving >= 0) {

@@ -2,6 +2,7 @@
 #include "checkbox.h"
 #include "checked.h"
 #include "form.h"
+#include "formwindow.h"
 #include "imagearray.h"
 #include "label.h"
 #include "messagebox.h"
@@ -74,6 +75,7 @@ const std::map<std::string, Fault> faults = {
     {"integer", {6, "Přetečení", [] { rt::Integer i = 32767; i = i + 1; }}},
     {"integer product", {6, "Přetečení", [] { rt::Integer i = 200; i = i * 200; }}},
     {"single to byte", {6, "Přetečení", [] { rt::Byte b = 256.0f; (void)b; }}},
+    {"division by zero", {11, "Dělení nulou", [] { volatile int zero = 0; (void)rt::IntDiv(rt::Integer(7), int(zero)); }}},
     {"array", {9, "Index mimo rozsah", [] { volatile int i = 20; rt::Array<int, 0, 19> a; a(i) = 1; }}},
     {"array2", {9, "Index mimo rozsah", [] { rt::Array2<int, 0, 19, 0, 19> a; a(0, -1) = 1; }}},
     {"control", {340, "Prvek pole ovládacích prvků neexistuje", [] { TestForm().Images(3).setLeft(0); }}},
@@ -157,7 +159,7 @@ private slots:
     }
 
     // Load copies element 0 hidden, with its picture, place and layer:
-    // beneath controls made later.
+    // directly above it, beneath controls made later.
     void loadCopiesElementZero()
     {
         TestForm form;
@@ -171,6 +173,7 @@ private slots:
         QCOMPARE(loaded.picture().Handle(), form.Images(0).picture().Handle());
         QCOMPARE(QRectF(loaded.Left(), loaded.Top(), loaded.Width(), loaded.Height()), QRectF(450, 300, 225, 225));
         QCOMPARE(form.Images.upperBound(), 1);
+        QCOMPARE(form.formWindow()->stackingIndex(&loaded), form.formWindow()->stackingIndex(&form.Images(0)) + 1);
         loaded.setLeft(600);
         loaded.setVisible(true);
         QVERIFY(support::showAndWait(form.window()));
@@ -276,7 +279,7 @@ private slots:
         QCOMPARE(form.events, QString("check 0;check 1;"));
     }
 
-    // Enabling a running timer again keeps its phase.
+    // Enabling a running timer again keeps its phase; disabling stops it.
     void timerNotRephased()
     {
         TestForm form;
@@ -289,6 +292,8 @@ private slots:
         timer.setEnabled(true);
         QCOMPARE(qtimer->timerId(), id);
         QVERIFY(qtimer->remainingTime() < 980);
+        timer.setEnabled(false);
+        QVERIFY(!timer.Enabled());
     }
 };
 
