@@ -122,6 +122,7 @@ fault "a click takes the keyboard from the check box" runtime/formwindow.cpp 's/
 fault "control-array Load starts the element visible" runtime/imagearray.cpp 's/image\.setVisible\(false\);/image.setVisible(true);/'
 fault "a move keeps the old left edge" runtime/control.cpp 's/pixels\(left, left_, was\.x\(\)\)/was.x()/'
 fault "a shown window is not repainted after a change" runtime/formwindow.h \
+    's/if \(isVisible\(\)\)(\s*)update/if (!isVisible())$1update/'
 fault "random source can return 1.0" runtime/random.cpp 's/16777216\.0f/16777215.0f/'
 fault "picture sheet: every run a pixel short" runtime/picturesheet.cpp 's/std::min<std::ptrdiff_t>\(run\[0\],/std::min<std::ptrdiff_t>(run[0] - 1,/'
 fault "pixel font: each glyph's last column left out" runtime/pixelfont.cpp 's/x < right; \+\+x/x + 1 < right; ++x/'
