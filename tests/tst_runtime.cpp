@@ -7,6 +7,7 @@
 #include "label.h"
 #include "messagebox.h"
 #include "picture.h"
+#include "shape.h"
 #include "testsupport.h"
 #include "timer.h"
 
@@ -81,11 +82,6 @@ const std::map<std::string, Fault> faults = {
     {"control", {340, "Prvek pole ovládacích prvků neexistuje", [] { TestForm().Images(3).setLeft(0); }}},
     {"control loaded twice", {360, "Objekt je už načten", [] { TestForm form; form.Images.Load(1); form.Images.Load(1); }}},
 };
-
-QImage onScreen(QWidget *window)
-{
-    return window->screen()->grabWindow(window->winId()).toImage().convertToFormat(QImage::Format_RGB32);
-}
 
 int runFault(const char *fault)
 {
@@ -263,8 +259,22 @@ private slots:
         };
         for (const auto &change : changes) {
             change();
-            QTRY_COMPARE_WITH_TIMEOUT(onScreen(form.window()), support::grab(form.window()), 2000);
+            QTRY_COMPARE_WITH_TIMEOUT(
+                form.window()->screen()->grabWindow(form.window()->winId()).toImage().convertToFormat(QImage::Format_RGB32),
+                support::grab(form.window()), 2000);
         }
+    }
+
+    // A shape is a frame one pixel wide just inside its rectangle.
+    void shapeFrame()
+    {
+        TestForm form;
+        rt::Shape frame(form);
+        frame.Move(1500, 300, 150, 90);
+        const QImage shot = support::grab(form.window()).copy(100, 20, 10, 6);
+        for (int y = 0; y < 6; ++y)
+            for (int x = 0; x < 10; ++x)
+                QCOMPARE(shot.pixel(x, y) == qRgb(0, 0, 0), x == 0 || x == 9 || y == 0 || y == 5);
     }
 
     void checkBoxClick()
