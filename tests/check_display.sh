@@ -27,7 +27,8 @@ within() {
 # The window is a committed screenshot, or unlike it in a region (the whole by default).
 shows() { import -window "$window" "$scratch/now.png" && compare -metric AE "$scratch/now.png" "$shots/$1.png" null: 2>/dev/null; }
 differs() {
-    import -window "$window" -crop "${2:-0x0+0+0}" "$scratch/now.png" && convert "$shots/$1.png" -crop "${2:-0x0+0+0}" "$scratch/then.png" \
+    local region=${2:-0x0+0+0}
+    import -window "$window" -crop "$region" "$scratch/now.png" && convert "$shots/$1.png" -crop "$region" "$scratch/then.png" \
         && ! compare -metric AE "$scratch/now.png" "$scratch/then.png" null: 2>/dev/null
 }
 start() { # program, window title

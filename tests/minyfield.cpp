@@ -107,7 +107,7 @@ QString brokenInvariant(miny::Form1 &form)
     const int playing = form.playing.value();
     const int finished = form.finished.value();
     const int total = form.minetotal.value();
-    if ((playing != 0 && playing != -1) || (finished != 0 && finished != -1) || (playing && finished))
+    if ((playing != 0 && playing != rt::True) || (finished != 0 && finished != rt::True) || (playing && finished))
         return QString("phase %1, %2").arg(playing).arg(finished);
     if ((total != 27 && total != 54) || form.minesleft.value() > total)
         return QString("%1 mines left of %2").arg(form.minesleft.value()).arg(total);
@@ -149,10 +149,10 @@ void MinyPlayer::playOneEvent(QRandomGenerator &chance)
         form_.Check1.setValue(1 - form_.Check1.Value());
         form_.Check1_Click();
     } else if (kind < 831) {
-        const bool running = form_.playing == -1;
+        const bool running = form_.playing == rt::True;
         for (int tick = 0; tick < 1000; ++tick)
             form_.Timer1_Timer();
-        timeOuts_ += running && form_.finished == -1 && form_.seconds > 999;
+        timeOuts_ += running && form_.finished == rt::True && form_.seconds > 999;
     } else {
         for (int ticks = chance.bounded(20); ticks > 0; --ticks)
             form_.Timer1_Timer();

@@ -93,11 +93,10 @@ private slots:
     // transparent rounded corners. The pictures of one kind are distinct.
     void everyCommittedPictureIsDrawn()
     {
-        const QStringList names[] = {CellPictures + FacePictures
-                                         + QStringList{"icon.png", "placeholder_cell.png", "placeholder_face.png"},
-                                     cardPictures() + QStringList{"icon.png", "place0.png", "tile.png"}};
-        for (QStringList expected : names) {
-            const QString game = expected.contains("tile.png") ? "pexeso" : "miny";
+        const std::pair<QString, QStringList> games[] = {
+            {"miny", CellPictures + FacePictures + QStringList{"icon.png", "placeholder_cell.png", "placeholder_face.png"}},
+            {"pexeso", cardPictures() + QStringList{"icon.png", "place0.png", "tile.png"}}};
+        for (auto [game, expected] : games) {
             QStringList drawn;
             for (const auto &[fileName, image] : drawings().at(game))
                 drawn << fileName;
@@ -249,7 +248,7 @@ private slots:
         const bool face = fileName.startsWith("face");
         for (const QRect corner : {QRect(2, 2, 3, 3), QRect(65, 2, 3, 3), QRect(65, 65, 3, 3)})
             QCOMPARE(countPixels(card, corner, White), face ? 9 : 0);
-        QCOMPARE(pexeso("place0.png"), pexeso("back.png"));
+        QVERIFY(fileName != "back.png" || pexeso("place0.png") == card);
     }
 
     // Tiles laid edge to edge form one lattice of green and teal diamonds,

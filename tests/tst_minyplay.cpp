@@ -123,7 +123,7 @@ void play(Form1 &form, const QString &script, bool real)
 
 QString status(Form1 &form, qsizetype messages)
 {
-    const QString phase = form.finished == -1 ? "over" : form.playing == -1 ? "playing" : "new";
+    const QString phase = form.finished == rt::True ? "over" : form.playing == rt::True ? "playing" : "new";
     return QString("%1, %2, %3, %4, %5 open%6")
         .arg(faceNames.value(faceShown(form)), QString::fromStdString(form.Label1.Caption()),
              QString::fromStdString(form.Label2.Caption()), phase)
@@ -313,7 +313,7 @@ private slots:
         play(*form, script, real);
         QCOMPARE(status(*form, messages.size()), expected);
         QCOMPARE(picturesAt(*form, pictures), pictures);
-        if (form->finished == -1) {
+        if (form->finished == rt::True) {
             const auto before = snapshot(*form);
             for (int n = 0; n < 400 * 3; ++n)
                 press(*form, {n % 20, n / 20 % 20}, 1 << n / 400);
