@@ -3,7 +3,7 @@
 # program takes them again from its fixed deals, and each must be the same
 # picture pixel for pixel (./go screenshots remakes them). At a display scale
 # of FACTOR, every picture pixel must be a solid FACTOR x FACTOR block: the
-# committed screenshot scaled up, but for the check box, which the style
+# committed screenshot scaled up, but for miny's check box, which the style
 # draws at the finer resolution.
 #
 #   check_screenshots.sh SCREENSHOTS_PROGRAM [FACTOR]
@@ -12,11 +12,11 @@ factor=${2:-1}
 shots=$(mktemp -d)
 trap 'rm -rf "$shots"' EXIT
 QT_QPA_PLATFORM=${QT_QPA_PLATFORM:-offscreen} "$1" "$shots" >/dev/null || exit 1
-box=()
-[ "$factor" -gt 1 ] && box=(-fill black -draw "rectangle $((64 * factor)),$((10 * factor)) $((121 * factor)),$((27 * factor))")
 status=0
 for committed in "$(dirname "$0")"/../docs/screenshots/*.png; do
     name=${committed##*/}
+    box=()
+    [[ $factor -gt 1 && $name = miny-* ]] && box=(-fill black -draw "rectangle $((64 * factor)),$((10 * factor)) $((121 * factor)),$((27 * factor))")
     convert "$committed" -scale "$((factor * 100))%" "${box[@]}" "$shots/expected.png"
     convert "$shots/$name" "${box[@]}" "$shots/taken.png"
     compare -metric AE "$shots/expected.png" "$shots/taken.png" null: 2>/dev/null \
