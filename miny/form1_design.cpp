@@ -2,6 +2,7 @@
 // and the pictures it holds before the window loads.
 #include "form1.h"
 
+#include "keys.h"
 #include "picture.h"
 
 #include <array>
@@ -80,6 +81,13 @@ void Form1::declareControls()
         image.Move(k * 480, 0, 375, 375);
         image.setPicture(asset(facePictures[k]));
     }
+
+    // From the keyboard: the cells lie row by row after the hidden template;
+    // Space and Return press a cell with the left button, F with the right;
+    // N and F2 press the face button.
+    Image3.playByKeyboard(20, 20, [](int col, int row) { return row * 20 + col + 1; },
+                          {{rt::KeySpace, rt::LeftButton}, {rt::KeyReturn, rt::LeftButton}, {rt::KeyF, rt::RightButton}});
+    face.setAccessKeys({rt::KeyN, rt::KeyF2});
 }
 
 void Form1::connectEvents()

@@ -2,6 +2,7 @@
 // and the pictures it holds before the window loads.
 #include "form1.h"
 
+#include "keys.h"
 #include "picture.h"
 #include "style.h"
 
@@ -63,6 +64,11 @@ void Form1::declareControls()
     tileTemplate.setPicture(asset("tile"));
     // The tiles loaded from it stay in its layer, beneath the cards and the bar.
     tileTemplate.ZOrder(1);
+
+    // From the keyboard: the places are numbered down the columns; Space and
+    // Return click the place under the cursor.
+    Image3.playByKeyboard(6, 6, [](int col, int row) { return col * 6 + row; },
+                          {{rt::KeySpace, rt::LeftButton}, {rt::KeyReturn, rt::LeftButton}});
 }
 
 void Form1::connectEvents()

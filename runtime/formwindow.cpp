@@ -3,7 +3,10 @@
 #include "form.h"
 #include "graphiccontrol.h"
 #include "inputcodes.h"
+#include "keyboardgrid.h"
+#include "keys.h"
 #include "messagebox.h"
+#include "mouse.h"
 
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -34,6 +37,13 @@ void FormWindow::removeGraphic(GraphicControl *control)
     graphics_.erase(std::remove(graphics_.begin(), graphics_.end(), control), graphics_.end());
     if (mouseOwner_ == control)
         mouseOwner_ = nullptr;
+    for (auto *keys : {&accessKeys_, &heldAccessKeys_})
+        std::erase_if(*keys, [control](const auto &key) { return key.second == control; });
+}
+
+void FormWindow::addAccessKey(int keyCode, GraphicControl *control)
+{
+    accessKeys_[keyCode] = control;
 }
 
 void FormWindow::restack(GraphicControl *control, bool toFront)
@@ -152,7 +162,41 @@ void FormWindow::keyPressEvent(QKeyEvent *event)
         return;
     }
     event->accept();
-    form_.Form_KeyDown(keyCode, shiftCode(event->modifiers()));
+    // A key held down acts once, however often the keyboard repeats it.
+    if (event->isAutoRepeat())
+        return;
+    const auto access = accessKeys_.find(keyCode);
+    if (access != accessKeys_.end()) {
+        GraphicControl *control = access->second;
+        heldAccessKeys_[keyCode] = control;
+        control->mousePressed(LeftButton, shiftCode(event->modifiers()), control->Width() / 2, control->Height() / 2);
+    } else if (grid_ && keyCode >= KeyLeft && keyCode <= KeyDown) {
+        grid_->takeKeyboard();
+    } else {
+        form_.Form_KeyDown(keyCode, shiftCode(event->modifiers()));
+    }
+}
+
+void FormWindow::keyReleaseEvent(QKeyEvent *event)
+{
+    const int keyCode = virtualKeyCode(event->key());
+    const auto held = heldAccessKeys_.find(keyCode);
+    if (held == heldAccessKeys_.end() || event->isAutoRepeat()) {
+        QWidget::keyReleaseEvent(event);
+        return;
+    }
+    GraphicControl *control = held->second;
+    heldAccessKeys_.erase(held);
+    control->mouseReleased(LeftButton, shiftCode(event->modifiers()), control->Width() / 2, control->Height() / 2,
+                           true);
+}
+
+// A key released in another window, a message box say, leaves nothing behind.
+void FormWindow::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::ActivationChange && !isActiveWindow())
+        heldAccessKeys_.clear();
+    QWidget::changeEvent(event);
 }
 
 } // namespace rt

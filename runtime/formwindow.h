@@ -2,17 +2,21 @@
 
 #include <QWidget>
 
+#include <map>
 #include <vector>
 
 namespace rt {
 
 class Form;
 class GraphicControl;
+class KeyboardGrid;
 
 // The top-level widget of a Form: its client area. It paints the form's
 // graphic controls in their stacking order, hands each mouse event to the
 // topmost control under the pointer (the release to the control that took
-// the press), and passes the keyboard to the form as virtual-key codes.
+// the press), and passes the keys that no control uses to the form as
+// virtual-key codes, but for access keys, which press their control, and the
+// arrow keys, which bring the keyboard to the window's keyboard grid.
 class FormWindow : public QWidget
 {
 public:
@@ -25,6 +29,8 @@ public:
     // Directly above another graphic control, as a member of its family.
     void stackAbove(GraphicControl *control, const GraphicControl *below);
     int stackingIndex(const GraphicControl *control) const;
+    void addAccessKey(int keyCode, GraphicControl *control);
+    void setKeyboardGrid(KeyboardGrid *grid) { grid_ = grid; }
     // Asks for an area to be painted again; before the window is first shown
     // there is nothing to repaint, and the first paint covers everything.
     void requestPaint(const QRect &area)
@@ -39,6 +45,8 @@ protected:
     void mouseDoubleClickEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
+    void keyReleaseEvent(QKeyEvent *event) override;
+    void changeEvent(QEvent *event) override;
 
 private:
     GraphicControl *controlAt(const QPoint &position) const;
@@ -48,6 +56,9 @@ private:
     std::vector<GraphicControl *> graphics_;
     GraphicControl *mouseOwner_ = nullptr;
     Qt::MouseButtons pressedButtons_;
+    std::map<int, GraphicControl *> accessKeys_;
+    std::map<int, GraphicControl *> heldAccessKeys_;
+    KeyboardGrid *grid_ = nullptr;
     bool painted_ = false;
 };
 

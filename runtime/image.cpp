@@ -1,5 +1,9 @@
 #include "image.h"
 
+#include "form.h"
+#include "formwindow.h"
+#include "keyboardgrid.h"
+
 #include <QPainter>
 #include <QImage>
 
@@ -23,6 +27,12 @@ void Image::setHandlers(std::shared_ptr<const Handlers> handlers)
     handlers_ = std::move(handlers);
 }
 
+void Image::setAccessKeys(std::initializer_list<int> keyCodes)
+{
+    for (int keyCode : keyCodes)
+        form().formWindow()->addAccessKey(keyCode, this);
+}
+
 void Image::copyFrom(const Image &other)
 {
     picture_ = other.picture_;
@@ -39,6 +49,8 @@ void Image::mousePressed(int button, int shift, float x, float y)
 {
     if (button == LeftButton)
         clickPending_ = true;
+    if (handlers_ && handlers_->grid)
+        handlers_->grid->pressed(index_);
     if (handlers_ && handlers_->mouseDown)
         handlers_->mouseDown(index_, button, shift, x, y);
 }

@@ -4,9 +4,12 @@
 #include "mouse.h"
 #include "picture.h"
 
+#include <initializer_list>
 #include <memory>
 
 namespace rt {
+
+class KeyboardGrid;
 
 // Shows one picture at the picture's own size, without stretching, and
 // reports mouse presses, releases and clicks to its control array.
@@ -18,6 +21,8 @@ public:
         MouseHandler mouseDown;
         MouseHandler mouseUp;
         ClickHandler click;
+        // The grid the family lies in, which follows the presses of its elements.
+        KeyboardGrid *grid = nullptr;
     };
 
     explicit Image(Form &form, int index = 0);
@@ -26,6 +31,10 @@ public:
     void setPicture(const Picture &picture);
 
     void setHandlers(std::shared_ptr<const Handlers> handlers);
+
+    // Keys that press and release the image with the left button, whichever
+    // control has the keyboard.
+    void setAccessKeys(std::initializer_list<int> keyCodes);
 
     // Takes the picture, place and size of another image, as a run-time copy.
     void copyFrom(const Image &other);

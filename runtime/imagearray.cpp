@@ -2,6 +2,7 @@
 
 #include "form.h"
 #include "formwindow.h"
+#include "keyboardgrid.h"
 
 namespace rt {
 
@@ -12,6 +13,8 @@ constexpr long long maxIndex = 32767;
 } // namespace
 
 ImageArray::ImageArray(Form &form) : form_(form) {}
+
+ImageArray::~ImageArray() = default;
 
 void ImageArray::missingElement()
 {
@@ -59,6 +62,14 @@ void ImageArray::onMouseUp(MouseHandler handler)
 void ImageArray::onClick(ClickHandler handler)
 {
     handlers_->click = std::move(handler);
+}
+
+void ImageArray::playByKeyboard(int columns, int rows, const std::function<int(int, int)> &elementAt,
+                                std::vector<KeyPress> keys)
+{
+    grid_ = std::make_unique<KeyboardGrid>(*this, columns, rows, elementAt, std::move(keys), form_.window());
+    handlers_->grid = grid_.get();
+    form_.formWindow()->setKeyboardGrid(grid_.get());
 }
 
 } // namespace rt

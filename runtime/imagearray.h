@@ -2,7 +2,9 @@
 
 #include "array.h"
 #include "image.h"
+#include "keys.h"
 
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -15,6 +17,7 @@ class ImageArray
 {
 public:
     explicit ImageArray(Form &form);
+    ~ImageArray();
 
     template <typename I>
     Image &operator()(I index) { return element(detail::indexValue(index)); }
@@ -33,6 +36,14 @@ public:
     void onMouseUp(MouseHandler handler);
     void onClick(ClickHandler handler);
 
+    // Lets the keyboard play the elements that lie as a grid of columns and
+    // rows: elementAt gives the element in a column and a row, counted from
+    // 0, and each of keys stands for a mouse button on the element under the
+    // keyboard's cursor.
+    void playByKeyboard(int columns, int rows, const std::function<int(int column, int row)> &elementAt,
+                        std::vector<KeyPress> keys);
+    KeyboardGrid *keyboardGrid() const { return grid_.get(); }
+
 private:
     Image &element(long long index)
     {
@@ -48,6 +59,7 @@ private:
     std::vector<std::unique_ptr<Image>> elements_;
     // One set for the whole family: every element reports to the same procedures.
     std::shared_ptr<Image::Handlers> handlers_ = std::make_shared<Image::Handlers>();
+    std::unique_ptr<KeyboardGrid> grid_;
 };
 
 } // namespace rt

@@ -11,12 +11,16 @@ namespace rt {
 
 namespace {
 
+// Once the box is closed, the keyboard goes back to the window that opened
+// it, also where no window manager hands it back.
 void showModalBox(const std::string &prompt, const std::string &title)
 {
+    QWidget *owner = QApplication::activeWindow();
     QMessageBox box(QMessageBox::NoIcon, QString::fromStdString(title),
-                    QString::fromStdString(prompt), QMessageBox::Ok,
-                    QApplication::activeWindow());
+                    QString::fromStdString(prompt), QMessageBox::Ok, owner);
     box.exec();
+    if (owner)
+        owner->activateWindow();
 }
 
 MessageBoxHandler &handler()

@@ -2,7 +2,10 @@
 # Starts each installed game on a real X display (Xvfb, through Qt's xcb
 # platform, as players run them): its first frame must be the committed start
 # screenshot pixel for pixel; then a press on a miny cell must start the
-# clock, and in pexeso a card turned up and the N key must deal again.
+# clock, and in pexeso a card turned up and the N key must deal again. Then
+# each is played by keys alone: in miny an arrow key brings the keyboard to
+# the field, F flags a cell, N deals again and Space starts the clock; in
+# pexeso an arrow key shows the cursor, Space turns a card and N deals again.
 #
 #   check_display.sh GAMES_FOLDER
 set -u
@@ -45,15 +48,43 @@ within 10 test -s "$scratch/display" || { echo "FAIL: Xvfb did not start"; exit 
 export DISPLAY=:$(cat "$scratch/display") QT_QPA_PLATFORM=xcb
 unset QT_SCALE_FACTOR QT_SCREEN_SCALE_FACTORS QT_ENABLE_HIGHDPI_SCALING
 
+clock=60x30+240+0 counter=48x13+6+12 face=25x25+140+3
+# Keys go to the window that has the keyboard, as a player's do.
+keys() { xdotool windowfocus --sync "$window" key "$@"; }
+
 if start miny Miny; then
-    xdotool mousemove --window "$window" 100 200 click 3
-    within 5 differs miny-start 60x30+240+0 || fail "miny: the clock does not start after a press on a cell"
+    xdotool mousemove --window "$window" 7 38 click 3 # on the first cell
+    within 5 differs miny-start $clock || fail "miny: the clock does not start after a press on a cell"
+    keys n
+    within 5 shows miny-start || fail "miny: N from the check box does not deal again"
+    keys Down
+    within 5 shows miny-keyboard || fail "miny: an arrow key does not bring the keyboard to the field"
+    keys f
+    within 5 differs miny-keyboard $counter || fail "miny: F does not flag the cell under the cursor"
+    keys n
+    within 5 shows miny-keyboard || fail "miny: N does not deal again"
+    # The first cell of a new deal may hold a mine: then the game is lost and deals again.
+    for attempt in 1 2 3 4 5 6; do
+        keys space
+        within 3 differs miny-keyboard $clock && break
+        differs miny-keyboard $face || { fail "miny: Space neither starts the clock nor loses"; break; }
+        keys n
+        [ $attempt -lt 6 ] || fail "miny: Space lost six games in a row"
+    done
+    keys n
+    within 5 shows miny-keyboard || fail "miny: N does not deal again after a game by keys"
 fi
 if start pexeso Pexeso; then
     xdotool mousemove --window "$window" 40 40 click 1
     within 5 differs pexeso-start || fail "pexeso: a click does not turn a card"
-    xdotool windowfocus --sync "$window" key n
+    keys n
     within 5 shows pexeso-start || fail "pexeso: the N key does not deal the table again"
+    keys Right
+    within 5 shows pexeso-keyboard || fail "pexeso: an arrow key does not show the cursor on the place clicked last"
+    keys space
+    within 5 differs pexeso-keyboard || fail "pexeso: Space does not turn the card under the cursor"
+    keys n
+    within 5 shows pexeso-keyboard || fail "pexeso: N does not deal again while the cursor shows"
 fi
-[ $status -eq 0 ] && echo "on the X display: both games start as their screenshots, the clock runs, N deals again"
+[ $status -eq 0 ] && echo "on the X display: both games start as their screenshots, the clock runs, N deals again; both play by keys"
 exit $status

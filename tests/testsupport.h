@@ -89,6 +89,45 @@ inline void mouseClick(const rt::Control &control, Qt::MouseButton button, Qt::K
     QTest::mouseClick(control.form().window(), button, modifiers, pointIn(control, offset));
 }
 
+// Keys as the window system sends them to a shown window: to whatever holds
+// its keyboard.
+inline void keyClick(QWidget *window, Qt::Key key, Qt::KeyboardModifiers modifiers = {})
+{
+    QTest::keyClick(window->windowHandle(), key, modifiers);
+}
+// A key held down while the keyboard repeats it, then released.
+void keyHeld(QWidget *window, Qt::Key key, int repeats);
+
+// Moves the cursor of a window's keyboard grid by keys, keeping its own
+// account of where the cursor is, so that a cursor gone astray shows as a
+// press on the wrong cell. The first cell of a row is reached by Home, the
+// last one and the top and bottom rows by arrows pressed past the edge, the
+// corners by Ctrl+Home and Ctrl+End, and, where Tab walks the grid, the next
+// cell in reading order by Tab and the one before by Shift+Tab.
+class GridKeys
+{
+public:
+    GridKeys(QWidget *window, int columns, int rows, bool tabWalks)
+        : window_(window), columns_(columns), rows_(rows), tabWalks_(tabWalks) {}
+    void moveTo(QPoint cell);
+    // A mouse press moves the cursor too.
+    void mousePressed(QPoint cell) { at_ = cell; }
+    // Shift+Tab takes the keyboard to the window's other control.
+    void leave();
+
+private:
+    void keys(Qt::Key key, int times, Qt::KeyboardModifiers modifiers = {});
+    int readingIndex(QPoint cell) const { return cell.y() * columns_ + cell.x(); }
+
+    QWidget *window_;
+    int columns_;
+    int rows_;
+    bool tabWalks_;
+    QPoint at_{0, 0};
+    bool inGrid_ = false;
+    int entries_ = 0;
+};
+
 struct PlayReport
 {
     long events = 0;

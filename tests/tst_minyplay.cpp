@@ -3,6 +3,7 @@
 #include "testsupport.h"
 
 #include <QApplication>
+#include <QScopeGuard>
 #include <QTest>
 #include <QWidget>
 
@@ -65,44 +66,89 @@ void tick(Form1 &form, int times)
         form.Timer1_Timer();
 }
 
-// Plays a script of events separated by spaces, through the procedures or as
-// real events on the shown window. L, R or M and a cell ("L3,4") press and
-// release it with the left, right or middle button; l, r or m only press it,
-// u releases the left button on it; B clicks it with the back button, D
-// double-clicks it with the right one. f presses the face button, g releases
-// it, o releases it off the button. C clicks the check box, S presses Space on
-// it. T and a number ticks the clock.
-void play(Form1 &form, const QString &script, bool real)
+enum Input { Procedures, Mouse, Keys };
+const QStringList inputNames = {"", ", by the mouse", ", by keys"};
+
+// Presses and releases on a cell by the mouse or, for the left and the right
+// button, by keys: Space or Return (by turns over the cells) and F, on the
+// cursor moved there by keys.
+class CellPresser
 {
-    for (const QString &event : script.split(' ', Qt::SkipEmptyParts)) {
+public:
+    CellPresser(Form1 &form, Input input) : form_(form), input_(input), grid_(form.window(), 20, 20, false) {}
+
+    void press(const Cell &cell, Qt::MouseButton button, bool down, bool up)
+    {
+        const rt::Image &image = form_.Image3(element(cell));
+        if (input_ == Keys && button != Qt::MiddleButton) {
+            const bool right = button == Qt::RightButton;
+            Qt::Key key = right ? Qt::Key_F : (cell.first + cell.second) % 2 ? Qt::Key_Return : Qt::Key_Space;
+            if (down) {
+                grid_.moveTo({cell.first, cell.second});
+                QTest::keyPress(form_.window()->windowHandle(), key);
+                held_.push_back(key);
+            }
+            const auto held = std::find_if(held_.begin(), held_.end(), [&](Qt::Key k) { return (k == Qt::Key_F) == right; });
+            if (up && held != held_.end()) {
+                QTest::keyRelease(form_.window()->windowHandle(), *held);
+                held_.erase(held);
+            }
+            return;
+        }
+        if (down) { // at the cell's corner pixels, to catch a misplaced hit area
+            support::mousePress(image, button, {}, QPoint(0, 0));
+            grid_.mousePressed({cell.first, cell.second});
+        }
+        if (up)
+            support::mouseRelease(image, button, {}, QPoint(14, 14));
+    }
+    void followMouse(const Cell &cell) { grid_.mousePressed({cell.first, cell.second}); }
+    // Space on the check box: by Shift+Tab there first, when the field has the keyboard.
+    void toggleCheckBoxBySpace()
+    {
+        if (input_ == Keys)
+            grid_.leave();
+        QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : form_.window(), Qt::Key_Space);
+    }
+    void releaseAll()
+    {
+        for (Qt::Key key : held_)
+            QTest::keyRelease(form_.window()->windowHandle(), key);
+        for (Qt::MouseButton button : {Qt::LeftButton, Qt::RightButton, Qt::MiddleButton})
+            if (QGuiApplication::mouseButtons() & button)
+                QTest::mouseRelease(form_.window(), button);
+    }
+
+private:
+    Form1 &form_;
+    Input input_;
+    support::GridKeys grid_;
+    std::vector<Qt::Key> held_;
+};
+
+// Plays a script of events separated by spaces, through the procedures, by
+// the mouse or by keys on the shown window. L, R or M and a cell ("L3,4")
+// press and release it with the left, right or middle button; l, r or m only
+// press it, u releases the left button on it; B clicks it with the back
+// button, D double-clicks it with the right one (these two and the middle
+// button by the mouse also where the other presses are keys). f presses the
+// face button, g releases it, o releases it off the button (by keys: N, or F2
+// where the release is o). C clicks the check box, S presses Space on it. T
+// and a number ticks the clock.
+void play(Form1 &form, const QString &script, Input input, CellPresser &presser)
+{
+    const QStringList events = script.split(' ', Qt::SkipEmptyParts);
+    for (qsizetype at = 0; at < events.size(); ++at) {
+        const QString &event = events[at];
         const char kind = event[0].toLatin1();
-        const int n = QString("LRMlrmuBD").contains(kind) ? element(cellAt(event.mid(1))) : 1;
+        const Cell cell = cellAt(event.mid(1));
+        const int n = QString("LRMlrmuBD").contains(kind) ? element(cell) : 1;
         const auto button = Qt::MouseButton(1 << std::max(0, int(QString("LRM").indexOf(QChar(kind).toUpper()))));
         const bool down = QString("LRMlrm").contains(kind);
         const bool up = QString("LRMu").contains(kind);
-        if (real) {
-            const rt::Image &cell = form.Image3(n);
-            if (down) // at the cell's corner pixels, to catch a misplaced hit area
-                support::mousePress(cell, button, {}, QPoint(0, 0));
-            if (up)
-                support::mouseRelease(cell, button, {}, QPoint(14, 14));
-            if (kind == 'B')
-                support::mouseClick(cell, Qt::BackButton);
-            if (kind == 'D')
-                QTest::mouseDClick(form.window()->windowHandle(), Qt::RightButton, {}, cell.pixelRect().center());
-            if (kind == 'f')
-                support::mousePress(form.Image1(5), Qt::LeftButton);
-            if (kind == 'g' || kind == 'o') {
-                const QPoint at = kind == 'o' ? QPoint(-100, 200) : support::centre;
-                support::mouseRelease(form.Image1(5), Qt::LeftButton, {}, at);
-            }
-            if (kind == 'C')
-                QTest::mouseClick(form.Check1.widget(), Qt::LeftButton, {}, QPoint(7, 8));
-            if (kind == 'S') // to whatever holds the keyboard
-                QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : form.window(), Qt::Key_Space);
-        } else {
+        if (input == Procedures) {
             for (int k = kind == 'D' ? 2 : 0; k > 0; --k)
-                press(form, cellAt(event.mid(1)), 2);
+                press(form, cell, 2);
             if (down)
                 form.Image3_MouseDown(n, int(button), 0, 0, 0);
             if (up)
@@ -115,6 +161,31 @@ void play(Form1 &form, const QString &script, bool real)
                 form.Check1.setValue(1 - form.Check1.Value());
                 form.Check1_Click();
             }
+        } else if (down || up) {
+            presser.press(cell, button, down, up);
+        } else if (kind == 'B' || kind == 'D') {
+            if (kind == 'B') {
+                support::mouseClick(form.Image3(n), Qt::BackButton);
+            } else {
+                QTest::mouseDClick(form.window()->windowHandle(), Qt::RightButton, {}, form.Image3(n).pixelRect().center());
+                presser.followMouse(cell);
+            }
+        } else if (QString("fgo").contains(kind) && input == Keys) {
+            const auto release = std::find_if(events.begin() + at, events.end(), [](auto &e) { return e == "g" || e == "o"; });
+            const Qt::Key key = release != events.end() && *release == "o" ? Qt::Key_F2 : Qt::Key_N;
+            if (kind == 'f')
+                QTest::keyPress(form.window()->windowHandle(), key);
+            else
+                QTest::keyRelease(form.window()->windowHandle(), key);
+        } else if (kind == 'f') {
+            support::mousePress(form.Image1(5), Qt::LeftButton);
+        } else if (kind == 'g' || kind == 'o') {
+            const QPoint at = kind == 'o' ? QPoint(-100, 200) : support::centre;
+            support::mouseRelease(form.Image1(5), Qt::LeftButton, {}, at);
+        } else if (kind == 'C' && input == Mouse) {
+            QTest::mouseClick(form.Check1.widget(), Qt::LeftButton, {}, QPoint(7, 8));
+        } else if (kind == 'C' || kind == 'S') {
+            presser.toggleCheckBoxBySpace();
         }
         if (kind == 'T')
             tick(form, event.mid(1).toInt());
@@ -211,16 +282,16 @@ private slots:
     // 54 from the bottom.
     void scenario_data()
     {
-        QTest::addColumn<bool>("real");
+        QTest::addColumn<int>("input");
         QTest::addColumn<QString>("field");
         QTest::addColumn<QString>("script");
         QTest::addColumn<QString>("expected");
         QTest::addColumn<QString>("pictures");
         auto add = [](const QString &name, const char *field, const QString &script, const char *expected,
                       const QString &pictures = "") {
-            for (bool real : {false, true})
-                QTest::newRow(qPrintable(name + (real ? ", real events" : "")))
-                    << real << QString(field) << script << QString(expected) << pictures;
+            for (int input : {Procedures, Mouse, Keys})
+                QTest::newRow(qPrintable(name + inputNames[input]))
+                    << input << QString(field) << script << QString(expected) << pictures;
         };
         // Every neighbour inside the field holds a mine: none is wrapped or missed.
         for (auto [col, r, count] : {std::tuple{0, 0, 3}, {19, 0, 3}, {0, 19, 3}, {19, 19, 3}, {7, 0, 5},
@@ -294,7 +365,7 @@ private slots:
     // anything; a tick while the time-out message is open changes nothing.
     void scenario()
     {
-        QFETCH(bool, real);
+        QFETCH(int, input);
         QFETCH(QString, field);
         QFETCH(QString, script);
         QFETCH(QString, expected);
@@ -307,10 +378,15 @@ private slots:
             messages << QString::fromStdString(title + ": " + text) + (snapshot(*form) == before ? "" : " ticked");
         });
         support::dealMines(*form, ::field(field));
-        if (real)
-            QVERIFY(support::showAndWait(form->window()));
+        if (input != Procedures) {
+            form->Show();
+            QVERIFY(QTest::qWaitForWindowActive(form->window()));
+        }
+        CellPresser presser(*form, Input(input));
+        // Leaves no button or key held for the next row.
+        const auto release = qScopeGuard([&] { presser.releaseAll(); });
         support::useSeed(9);
-        play(*form, script, real);
+        play(*form, script, Input(input), presser);
         QCOMPARE(status(*form, messages.size()), expected);
         QCOMPARE(picturesAt(*form, pictures), pictures);
         if (form->finished == rt::True) {
@@ -323,9 +399,6 @@ private slots:
         rt::resetMessageBoxHandler();
         QCOMPARE(messages, QStringList(messages.size(), "Miny: Prohrál jsi, vypršel ti čas!"));
         QCOMPARE(support::brokenInvariant(*form), QString());
-        for (Qt::MouseButton button : {Qt::LeftButton, Qt::RightButton, Qt::MiddleButton})
-            if (real && QGuiApplication::mouseButtons() & button) // leave no button held for the next row
-                QTest::mouseRelease(form->window(), button);
     }
 
     // Random presses with any button, face button, check box and ticks, over

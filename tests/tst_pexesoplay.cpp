@@ -32,8 +32,17 @@ class PexesoPlayTest : public QObject
 
     std::unique_ptr<Form1> form;
     std::unique_ptr<support::MessageRecorder> messages;
+    std::unique_ptr<support::GridKeys> keys; // clicks by keys where it is set
 
-    void click(int n) { support::mouseClick(form->Image3(n), Qt::LeftButton); }
+    // By the mouse, or by keys on the cursor moved there by keys: Space or
+    // Return, by turns over the places.
+    void click(int n)
+    {
+        if (!keys)
+            return support::mouseClick(form->Image3(n), Qt::LeftButton);
+        keys->moveTo({n / 6, n % 6});
+        support::keyClick(form->window(), n % 2 ? Qt::Key_Return : Qt::Key_Space);
+    }
     std::vector<int> placesOf(int value) { return support::placesOf(*form, value); }
     void takePair(int value)
     {
@@ -69,25 +78,29 @@ private slots:
         messages = std::make_unique<support::MessageRecorder>();
         form = std::make_unique<Form1>();
         form->Load();
-        QVERIFY(support::showAndWait(form->window()));
+        form->Show();
+        QVERIFY(QTest::qWaitForWindowActive(form->window()));
     }
     void cleanup()
     {
+        keys.reset();
         form.reset();
         messages.reset();
     }
 
-    // In every state, N deals afresh with any modifier and on auto-repeat; a
-    // click on an empty place or on the one card up and other keys change
-    // nothing. With two cards up the next click, wherever it lands, only
-    // resolves the turn: a pair leaves the table, two different cards turn
-    // face down and keep their values. No message in any of these.
+    // In every state, N deals afresh with any modifier, once while it is
+    // held; a click on an empty place or on the one card up and other keys
+    // change nothing. With two cards up the next click, wherever it lands,
+    // only resolves the turn: a pair leaves the table, two different cards
+    // turn face down and keep their values. No message in any of these.
+    // Every row is played by the mouse and by keys.
     void eventInEveryState_data()
     {
+        QTest::addColumn<bool>("byKeys");
         QTest::addColumn<int>("setup");
         QTest::addColumn<QString>("event");
         for (int setup = Fresh; setup <= AllCleared; ++setup) {
-            QStringList events = {"N", "Shift+N", "Ctrl+N", "Alt+N", "repeated N"};
+            QStringList events = {"N", "Shift+N", "Ctrl+N", "Alt+N", "held N"};
             if (setup != Fresh)
                 events << "empty place";
             if (setup == OneCardUp || setup == LastCardUp)
@@ -97,22 +110,31 @@ private slots:
             if (setup == TwoUpPair || setup == TwoUpDifferent)
                 events << resolvingClicks;
             for (const QString &event : events)
-                QTest::newRow(qPrintable(setupNames[setup] + ", " + event)) << setup << event;
+                for (bool byKeys : {false, true})
+                    QTest::newRow(qPrintable(setupNames[setup] + ", " + event + (byKeys ? ", by keys" : "")))
+                        << byKeys << setup << event;
         }
     }
     void eventInEveryState()
     {
+        QFETCH(bool, byKeys);
         QFETCH(int, setup);
         QFETCH(QString, event);
+        if (byKeys)
+            keys = std::make_unique<support::GridKeys>(form->window(), 6, 6, true);
         reach(setup);
         const support::PexesoSnapshot before = snapshot(*form);
         const std::size_t shown = messages->shown.size();
         const int resolving = resolvingClicks.indexOf(event);
-        if (event == "repeated N") {
-            QKeyEvent repeated(QEvent::KeyPress, Qt::Key_N, Qt::NoModifier, "n", true);
-            QApplication::sendEvent(form->window(), &repeated);
+        if (event == "held N") { // a second deal would run out of draws
+            std::vector<float> oneDeal;
+            for (int n = 0; n < 36; ++n)
+                oneDeal.push_back(support::drawFor(n, 36));
+            support::useScript(oneDeal);
+            support::keyHeld(form->window(), Qt::Key_N, 3);
         } else if (event.endsWith('N')) {
-            QTest::keySequence(form->window(), QKeySequence(event));
+            const QKeyCombination key = QKeySequence(event)[0];
+            support::keyClick(form->window(), key.key(), key.keyboardModifiers());
         } else if (event == "empty place") {
             for (int n = 0; n <= 35; ++n)
                 if (form->removed(n) == rt::True)
@@ -120,10 +142,12 @@ private slots:
         } else if (event == "first card again") {
             click(form->firstcard.value());
             click(form->firstcard.value());
-        } else if (event == "other keys") {
-            for (Qt::Key key : {Qt::Key_M, Qt::Key_Space, Qt::Key_Return, Qt::Key_Escape, Qt::Key_F2, Qt::Key_Ntilde}) {
-                QTest::keyClick(form->window(), key);
-                QTest::keyClick(form->window(), key, Qt::ControlModifier);
+        } else if (event == "other keys") { // before the cursor shows, Space and Return too
+            const std::vector<Qt::Key> others = {Qt::Key_M, Qt::Key_Escape, Qt::Key_F2, Qt::Key_Ntilde, Qt::Key_F,
+                                                 byKeys ? Qt::Key_Left : Qt::Key_Space, byKeys ? Qt::Key_Up : Qt::Key_Return};
+            for (Qt::Key key : others) {
+                support::keyClick(form->window(), key);
+                support::keyClick(form->window(), key, Qt::ControlModifier);
             }
         } else {
             click(std::vector<int>{form->firstcard.value(), form->secondcard.value(), placesOf(7)[0]}[resolving]);

@@ -4,6 +4,8 @@
 #include "form.h"
 #include "formwindow.h"
 #include "imagearray.h"
+#include "keyboardgrid.h"
+#include "keys.h"
 #include "label.h"
 #include "messagebox.h"
 #include "picture.h"
@@ -61,6 +63,32 @@ public:
     rt::Label Cover{*this};
     rt::CheckBox Check{*this};
     QString events;
+};
+
+// A test form whose images 1 to 6 lie as a grid of 3 columns and 2 rows,
+// numbered down the columns, that Space and Return press with the left button
+// and F with the right; N and F2 press image 0. The check box takes the
+// keyboard first, where it takes the keyboard at all.
+class GridForm : public TestForm
+{
+public:
+    explicit GridForm(bool checkBox)
+    {
+        Check.setTabStop(checkBox);
+        for (int n = 1; n <= 6; ++n) {
+            Images.addDesignElement(n).setPicture(Images(0).picture());
+            Images(n).Move(450 + (n - 1) / 2 * 225, (n - 1) % 2 * 225, 225, 225);
+        }
+        Images.playByKeyboard(3, 2, [](int col, int row) { return col * 2 + row + 1; },
+                              {{rt::KeySpace, rt::LeftButton}, {rt::KeyReturn, rt::LeftButton}, {rt::KeyF, rt::RightButton}});
+        Images(0).setAccessKeys({rt::KeyN, rt::KeyF2});
+        Images.onClick([this](rt::Integer i) {
+            events += QString("click %1;").arg(i.value());
+            if (boxOnClick)
+                rt::MsgBox("Zpráva", "Test");
+        });
+    }
+    bool boxOnClick = false;
 };
 
 // Each fault, run in a child process, must end it with its error number and message.
@@ -287,6 +315,114 @@ private slots:
         QTest::mouseClick(form.Check.widget(), Qt::LeftButton, {}, QPoint(7, 8));
         QTest::keyClick(form.Check.widget(), Qt::Key_Space);
         QCOMPARE(form.events, QString("check 0;check 1;"));
+    }
+
+    // Keys as the window system sends them to whatever holds the keyboard:
+    // "+K" only presses K, "-K" only releases it, "K*" holds it while the
+    // keyboard repeats it; "mouseN" clicks image N. The events of the
+    // modifier keys themselves are left out.
+    void keyboard_data()
+    {
+        QTest::addColumn<bool>("checkBox");
+        QTest::addColumn<QString>("keys");
+        QTest::addColumn<QString>("events");
+        auto row = [](const char *name, bool checkBox, const char *keys, const QString &events) {
+            QTest::newRow(name) << checkBox << QString(keys) << events;
+        };
+        auto pressed = [](int n, int button = 1, int shift = 0) {
+            const QString codes = QString("%1 %2 %3;").arg(n).arg(button).arg(shift);
+            return "down " + codes + "up " + codes + (button == 1 ? QString("click %1;").arg(n) : "");
+        };
+        row("keys pass on until the cursor shows", false, "Space Return Home F", "key 32 0;key 13 0;key 36 0;key 70 0;");
+        row("the first arrow shows the cursor where it is", false, "Down Space", pressed(1));
+        row("the first Tab too", false, "Tab Return", pressed(1));
+        row("arrows stop at the right and bottom edges", false, "Up Right Right Right Down Down F", pressed(6, 2));
+        row("and at the left and top edges", false, "Up Ctrl+End Left Left Left Up Up Space", pressed(1));
+        row("End and Home keep the row", false, "Up Down End Space Home Space", pressed(6) + pressed(2));
+        row("Ctrl+End and Ctrl+Home", false, "Up Ctrl+End F Ctrl+Home F", pressed(6, 2) + pressed(1, 2));
+        row("Tab walks in reading order, wrapping", false, "Tab Tab Space Tab Tab Tab Tab Tab Space",
+            pressed(3) + pressed(1));
+        row("Shift+Tab walks back", false, "Tab Shift+Tab Space", pressed(6));
+        row("a key's release goes to the image it pressed", false, "Up +Space Right -Space Space",
+            pressed(1) + pressed(3));
+        row("a held key presses once", false, "Up Space* F*", pressed(1) + pressed(1, 2));
+        row("with the modifiers held", false, "Up Shift+Space Ctrl+F", pressed(1, 1, 1) + pressed(1, 2, 2));
+        row("a mouse press moves the cursor", false, "Up mouse4 Space", pressed(4) + pressed(4));
+        row("and sets where it first shows", false, "mouse6 Left Space", pressed(6) + pressed(6));
+        row("N and F2 press their image from the grid", false, "Up N F2* +N -N", pressed(0) + pressed(0) + pressed(0));
+        row("Space toggles the check box", true, "Space Return", "check 1;key 13 0;");
+        row("Tab goes to the grid and back", true, "Tab Space Tab Space Shift+Tab Right Space",
+            pressed(1) + "check 1;" + pressed(3));
+        row("an arrow brings the keyboard to the grid", true, "Left Space Right Space", pressed(1) + pressed(3));
+        row("a mouse press leaves the keyboard where it is", true, "mouse4 Space", pressed(4) + "check 1;");
+        row("N and F2 press their image from the check box", true, "N F2", pressed(0) + pressed(0));
+    }
+
+    void keyboard()
+    {
+        QFETCH(bool, checkBox);
+        QFETCH(QString, keys);
+        QFETCH(QString, events);
+        GridForm form(checkBox);
+        form.Show();
+        QVERIFY(QTest::qWaitForWindowActive(form.window()));
+        QWindow *window = form.window()->windowHandle();
+        for (const QString &key : keys.split(' ')) {
+            if (key.startsWith("mouse")) {
+                support::mouseClick(form.Images(key.mid(5).toInt()), Qt::LeftButton);
+                continue;
+            }
+            const QChar action = key.startsWith('+') || key.startsWith('-') ? key[0] : key.endsWith('*') ? '*' : ' ';
+            const QKeyCombination k = QKeySequence(action == ' ' ? key : action == '*' ? key.chopped(1) : key.mid(1))[0];
+            if (action == '*')
+                support::keyHeld(form.window(), k.key(), 3);
+            else if (action == '+')
+                QTest::keyPress(window, k.key(), k.keyboardModifiers());
+            else if (action == '-')
+                QTest::keyRelease(window, k.key(), k.keyboardModifiers());
+            else
+                QTest::keyClick(window, k.key(), k.keyboardModifiers());
+        }
+        QCOMPARE(form.events.remove(QRegularExpression("key 1[678] \\d;")), events);
+    }
+
+    // A message box closes with Return or Escape; the keyboard is then where
+    // it was, and the release of the key that closed the box presses nothing.
+    void keyboardAfterMessageBox_data()
+    {
+        QTest::addColumn<bool>("fromGrid");
+        QTest::addColumn<int>("closingKey");
+        for (bool fromGrid : {false, true})
+            for (Qt::Key key : {Qt::Key_Return, Qt::Key_Escape})
+                QTest::addRow("%s, %s", fromGrid ? "grid" : "check box", key == Qt::Key_Return ? "Return" : "Escape")
+                    << fromGrid << int(key);
+    }
+    void keyboardAfterMessageBox()
+    {
+        QFETCH(bool, fromGrid);
+        QFETCH(int, closingKey);
+        GridForm form(true);
+        form.boxOnClick = true;
+        form.Show();
+        QVERIFY(QTest::qWaitForWindowActive(form.window()));
+        QWindow *window = form.window()->windowHandle();
+        if (fromGrid)
+            QTest::keyClick(window, Qt::Key_Tab);
+        QWidget *holder = QApplication::focusWidget();
+        QTimer closer;
+        QObject::connect(&closer, &QTimer::timeout, [&] {
+            if (QWidget *box = QApplication::activeModalWidget()) {
+                closer.stop();
+                QTest::keyClick(box->windowHandle(), Qt::Key(closingKey));
+            }
+        });
+        closer.start(10);
+        QTest::keyClick(window, fromGrid ? Qt::Key_Space : Qt::Key_N);
+        QTest::keyRelease(window, Qt::Key(closingKey));
+        QVERIFY(!QApplication::activeModalWidget());
+        QTRY_COMPARE(QApplication::focusWidget(), holder);
+        QCOMPARE(form.Images.keyboardGrid()->cursorShown(), fromGrid);
+        QCOMPARE(form.events, QString(fromGrid ? "down 1 1 0;up 1 1 0;click 1;" : "down 0 1 0;up 0 1 0;click 0;"));
     }
 
     // Enabling a running timer again keeps its phase; disabling stops it.

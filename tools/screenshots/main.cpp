@@ -73,7 +73,17 @@ void flagWrongly(miny::Form1 &form)
             }
 }
 
+// The keyboard's cursor where the first arrow key shows it.
+void showCursor(QWidget *window)
+{
+    window->activateWindow(); // where no window manager gives it the keyboard
+    if (!QTest::qWaitForWindowActive(window))
+        QTextStream(stderr) << "the window was not activated\n";
+    support::keyClick(window, Qt::Key_Down);
+}
+
 void mineStart(miny::Form1 &) {}
+void mineKeyboard(miny::Form1 &form) { showCursor(form.window()); }
 void mineMiddle(miny::Form1 &form) { playTopRows(form, 9); }
 void mineWon(miny::Form1 &form) { playTopRows(form, 20); }
 void mineLost(miny::Form1 &form)
@@ -113,6 +123,7 @@ void cardGame(void (*play)(pexeso::Form1 &), const QString &name)
 }
 
 void cardsStart(pexeso::Form1 &) {}
+void cardsKeyboard(pexeso::Form1 &form) { showCursor(form.window()); }
 void cardsMiddle(pexeso::Form1 &form)
 {
     for (int value = 2; value <= 8; ++value) {
@@ -156,11 +167,13 @@ int main(int argc, char *argv[])
     support::MessageRecorder messages; // the endings' message boxes are not shown
 
     mineGame(21, mineStart, "miny-start");
+    mineGame(21, mineKeyboard, "miny-keyboard");
     mineGame(21, mineMiddle, "miny-middle");
     mineGame(21, mineWon, "miny-won");
     mineGame(21, mineLost, "miny-lost");
     mineGame(21, mineTimeOut, "miny-timeout");
     cardGame(cardsStart, "pexeso-start");
+    cardGame(cardsKeyboard, "pexeso-keyboard");
     cardGame(cardsMiddle, "pexeso-middle");
     cardGame(cardsWon, "pexeso-won");
     cardGame(cardsCleared, "pexeso-cleared");

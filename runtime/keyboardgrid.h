@@ -1,0 +1,71 @@
+#pragma once
+
+#include "keys.h"
+
+#include <QWidget>
+
+#include <functional>
+#include <map>
+#include <vector>
+
+namespace rt {
+
+class Image;
+class ImageArray;
+
+// Elements of an image control array that lie as a grid of columns and rows,
+// played from the keyboard. A cursor, a frame drawn over one element, shows
+// while the grid has the keyboard focus, once the keyboard has come to it: by
+// Tab, or by an arrow key, here or anywhere in the window. The arrow keys,
+// Home and End move it; keys that stand for a mouse button press the element
+// under it when they go down and release it when they come up, through the
+// element's own events. A mouse press on an element brings the cursor there.
+//
+// Tab leaves the grid for the window's next control that takes the focus;
+// where there is none, Tab walks the grid in reading order, wrapping round.
+class KeyboardGrid : public QWidget
+{
+public:
+    // The element that lies in a column and a row, both counted from 0.
+    using ElementAt = std::function<int(int column, int row)>;
+
+    KeyboardGrid(ImageArray &images, int columns, int rows, const ElementAt &elementAt,
+                 std::vector<KeyPress> keys, QWidget *window);
+
+    QPoint cursor() const { return cursor_; }
+    bool cursorShown() const { return keyboardCame_ && hasFocus(); }
+    // An arrow key elsewhere in the window brings the keyboard here.
+    void takeKeyboard();
+    // A press of an element of the grid, by the mouse or a key.
+    void pressed(int index);
+
+protected:
+    bool event(QEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    void keyReleaseEvent(QKeyEvent *event) override;
+    void focusInEvent(QFocusEvent *event) override;
+    void focusOutEvent(QFocusEvent *event) override;
+    void showEvent(QShowEvent *event) override;
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    Image *imageAt(QPoint cell) const;
+    QRect cellRect(QPoint cell) const;
+    void moveCursor(QPoint cell);
+    void showCursor();
+    bool move(int keyCode, bool ctrl);
+    void walk(int step);
+    bool otherControlTakesTab() const;
+    const KeyPress *keyPress(int keyCode) const;
+
+    ImageArray &images_;
+    const int columns_;
+    const int rows_;
+    std::vector<int> elements_; // the element in each cell, in reading order
+    std::vector<KeyPress> keys_;
+    std::map<int, int> held_; // a key that is down, and the element it pressed
+    QPoint cursor_{0, 0};
+    bool keyboardCame_ = false;
+};
+
+} // namespace rt
