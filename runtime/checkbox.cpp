@@ -3,7 +3,6 @@
 #include "pixelfont.h"
 
 #include <QAbstractButton>
-#include <QKeyEvent>
 #include <QPainter>
 #include <QStyleOptionButton>
 
@@ -16,15 +15,6 @@ public:
     CheckBoxWidget() { setCheckable(true); }
 
 protected:
-    // The arrow keys are the window's, which takes them to its keyboard grid.
-    void keyPressEvent(QKeyEvent *event) override
-    {
-        if (event->key() >= Qt::Key_Left && event->key() <= Qt::Key_Down)
-            event->ignore();
-        else
-            QAbstractButton::keyPressEvent(event);
-    }
-
     // Narrower than the style's own: small fixed windows need the room.
     static constexpr int captionGap = 4;
 

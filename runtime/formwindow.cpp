@@ -3,8 +3,6 @@
 #include "form.h"
 #include "graphiccontrol.h"
 #include "inputcodes.h"
-#include "keyboardgrid.h"
-#include "keys.h"
 #include "messagebox.h"
 #include "mouse.h"
 
@@ -170,8 +168,6 @@ void FormWindow::keyPressEvent(QKeyEvent *event)
         GraphicControl *control = access->second;
         heldAccessKeys_[keyCode] = control;
         control->mousePressed(LeftButton, shiftCode(event->modifiers()), control->Width() / 2, control->Height() / 2);
-    } else if (grid_ && keyCode >= KeyLeft && keyCode <= KeyDown) {
-        grid_->takeKeyboard();
     } else {
         form_.Form_KeyDown(keyCode, shiftCode(event->modifiers()));
     }

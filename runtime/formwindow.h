@@ -9,14 +9,12 @@ namespace rt {
 
 class Form;
 class GraphicControl;
-class KeyboardGrid;
 
 // The top-level widget of a Form: its client area. It paints the form's
 // graphic controls in their stacking order, hands each mouse event to the
 // topmost control under the pointer (the release to the control that took
 // the press), and passes the keys that no control uses to the form as
-// virtual-key codes, but for access keys, which press their control, and the
-// arrow keys, which bring the keyboard to the window's keyboard grid.
+// virtual-key codes, but for access keys, which press their control.
 class FormWindow : public QWidget
 {
 public:
@@ -30,7 +28,6 @@ public:
     void stackAbove(GraphicControl *control, const GraphicControl *below);
     int stackingIndex(const GraphicControl *control) const;
     void addAccessKey(int keyCode, GraphicControl *control);
-    void setKeyboardGrid(KeyboardGrid *grid) { grid_ = grid; }
     // Asks for an area to be painted again; before the window is first shown
     // there is nothing to repaint, and the first paint covers everything.
     void requestPaint(const QRect &area)
@@ -58,7 +55,6 @@ private:
     Qt::MouseButtons pressedButtons_;
     std::map<int, GraphicControl *> accessKeys_;
     std::map<int, GraphicControl *> heldAccessKeys_;
-    KeyboardGrid *grid_ = nullptr;
     bool painted_ = false;
 };
 

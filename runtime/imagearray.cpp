@@ -69,7 +69,6 @@ void ImageArray::playByKeyboard(int columns, int rows, const std::function<int(i
 {
     grid_ = std::make_unique<KeyboardGrid>(*this, columns, rows, elementAt, std::move(keys), form_.window());
     handlers_->grid = grid_.get();
-    form_.formWindow()->setKeyboardGrid(grid_.get());
 }
 
 } // namespace rt

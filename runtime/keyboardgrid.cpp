@@ -80,12 +80,6 @@ void KeyboardGrid::showCursor()
     update(cellRect(cursor_));
 }
 
-void KeyboardGrid::takeKeyboard()
-{
-    keyboardCame_ = true;
-    setFocus(Qt::OtherFocusReason);
-}
-
 void KeyboardGrid::pressed(int index)
 {
     const auto at = std::find(elements_.begin(), elements_.end(), index);

@@ -15,11 +15,12 @@ class ImageArray;
 
 // Elements of an image control array that lie as a grid of columns and rows,
 // played from the keyboard. A cursor, a frame drawn over one element, shows
-// while the grid has the keyboard focus, once the keyboard has come to it: by
-// Tab, or by an arrow key, here or anywhere in the window. The arrow keys,
-// Home and End move it; keys that stand for a mouse button press the element
-// under it when they go down and release it when they come up, through the
-// element's own events. A mouse press on an element brings the cursor there.
+// while the grid has the keyboard focus, once the keyboard has come to it by
+// Tab or an arrow key (which a check box, as any button, passes on like Tab).
+// The arrow keys, Home and End move it; keys that stand for a mouse button
+// press the element under it when they go down and release it when they come
+// up, through the element's own events. A mouse press on an element brings
+// the cursor there.
 //
 // Tab leaves the grid for the window's next control that takes the focus;
 // where there is none, Tab walks the grid in reading order, wrapping round.
@@ -34,8 +35,6 @@ public:
 
     QPoint cursor() const { return cursor_; }
     bool cursorShown() const { return keyboardCame_ && hasFocus(); }
-    // An arrow key elsewhere in the window brings the keyboard here.
-    void takeKeyboard();
     // A press of an element of the grid, by the mouse or a key.
     void pressed(int index);
 

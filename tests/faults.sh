@@ -5,7 +5,8 @@
 #   tests/faults.sh [SOURCE_DIR]
 #
 # The scratch folder is $FAULTS_SCRATCH; $FAULTS_TESTS, a regular expression,
-# runs only the tests it matches.
+# runs only the tests it matches, and $FAULTS_ONLY plants only the faults
+# whose description it matches.
 set -uo pipefail
 source_dir=$(cd "${1:-$(dirname "$0")/..}" && pwd)
 scratch=${FAULTS_SCRATCH:-/tmp/faults-scratch}
@@ -49,6 +50,7 @@ trap '[ -n "${file:-}" ] && [ -f "$original" ] && cp "$original" "$src/$file"' E
 # whole file at once, so it may span lines.
 fault() {
     local description=$1 result
+    [[ $description =~ ${FAULTS_ONLY:-.} ]] || return 0
     file=$2
     cp "$src/$file" "$original"
     perl -0pi -e "$3" "$src/$file"
@@ -126,6 +128,28 @@ fault "a shown window is not repainted after a change" runtime/formwindow.h \
 fault "random source can return 1.0" runtime/random.cpp 's/16777216\.0f/16777215.0f/'
 fault "picture sheet: every run a pixel short" runtime/picturesheet.cpp 's/std::min<std::ptrdiff_t>\(run\[0\],/std::min<std::ptrdiff_t>(run[0] - 1,/'
 fault "pixel font: each glyph's last column left out" runtime/pixelfont.cpp 's/x < right; \+\+x/x + 1 < right; ++x/'
+
+# Playing by keys.
+fault "the cursor wraps round at the left and right edges" runtime/keyboardgrid.cpp \
+    's/std::clamp\(to\.x\(\), 0, columns_ - 1\)/(to.x() + columns_) % columns_/'
+fault "F acts on the neighbouring cell" runtime/keyboardgrid.cpp \
+    's/Image \*image = imageAt\(cursor_\);/Image *image = imageAt(cursor_ + QPoint(key->button == RightButton \&\& cursor_.x() < columns_ - 1, 0));/'
+fault "a held key presses again on every repeat" runtime/keyboardgrid.cpp 's/    if \(event->isAutoRepeat\(\)\)\n        return;\n    Image/    Image/'
+fault "a held access key presses again on every repeat" runtime/formwindow.cpp 's/if \(event->isAutoRepeat\(\)\)\n\s*return;//'
+fault "a click takes the keyboard to the field" runtime/keyboardgrid.cpp \
+    's/setAttribute\(Qt::WA_TransparentForMouseEvents\);\n\s*setFocusPolicy\(Qt::TabFocus\);/setFocusPolicy(Qt::StrongFocus);/'
+fault "Tab walks the field although the check box takes the keyboard" runtime/keyboardgrid.cpp 's/!otherControlTakesTab\(\)/true/'
+fault "a mouse press leaves the cursor where it was" runtime/image.cpp 's/handlers_->grid->pressed\(index_\)/(void)0/'
+fault "the first arrow key moves the cursor" runtime/keyboardgrid.cpp 's/if \(arrow\)\n\s*showCursor\(\);\n\s*return arrow;/keyboardCame_ = true;/'
+fault "Home goes to the top left cell" runtime/keyboardgrid.cpp 's/QPoint\(0, ctrl \? 0 : to\.y\(\)\)/QPoint(0, 0)/'
+fault "a key's release goes to the cell under the cursor" runtime/keyboardgrid.cpp \
+    's/const int index = held->second;/const int index = elements_[std::size_t(cursor_.y() * columns_ + cursor_.x())];/'
+fault "the cursor without its yellow" runtime/keyboardgrid.cpp 's/QColor\(255, 255, 0\)/Qt::black/'
+fault "the cursor a pixel beyond its cell" runtime/keyboardgrid.cpp 's/QRect ring = cell;/QRect ring = cell.adjusted(-1, -1, 1, 1);/'
+fault "the card places read across the rows" pexeso/form1_design.cpp 's/return col \* 6 \+ row;/return row * 6 + col;/'
+fault "F2 does not press the face button" miny/form1_design.cpp 's/\{rt::KeyN, rt::KeyF2\}/{rt::KeyN}/'
+fault "Return does not press a cell" miny/form1_design.cpp 's/\{rt::KeyReturn, rt::LeftButton\}, //'
+fault "the keyboard stays with the message box once it is closed" runtime/messagebox.cpp 's/owner->activateWindow\(\);/;/'
 
 # The picture tools.
 fault "minyart: digit 1 without its foot" tools/minyart/minyart.cpp 's/"######",/"..##..",/'

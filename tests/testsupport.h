@@ -65,9 +65,9 @@ inline bool showAndWait(QWidget *window)
 }
 inline QImage grab(QWidget *window) { return window->grab().toImage().convertToFormat(QImage::Format_RGB32); }
 
-// Real mouse events on a control of a shown window, delivered to its form's
-// window at a point inside the control: its centre, or an offset from its
-// top-left corner.
+// Real mouse events on a control of a shown window, delivered as the window
+// system delivers them, to whatever lies at a point inside the control: its
+// centre, or an offset from its top-left corner.
 inline const QPoint centre{-1, -1};
 inline QPoint pointIn(const rt::Control &control, QPoint offset)
 {
@@ -76,17 +76,17 @@ inline QPoint pointIn(const rt::Control &control, QPoint offset)
 inline void mousePress(const rt::Control &control, Qt::MouseButton button, Qt::KeyboardModifiers modifiers = {},
                        QPoint offset = centre)
 {
-    QTest::mousePress(control.form().window(), button, modifiers, pointIn(control, offset));
+    QTest::mousePress(control.form().window()->windowHandle(), button, modifiers, pointIn(control, offset));
 }
 inline void mouseRelease(const rt::Control &control, Qt::MouseButton button, Qt::KeyboardModifiers modifiers = {},
                          QPoint offset = centre)
 {
-    QTest::mouseRelease(control.form().window(), button, modifiers, pointIn(control, offset));
+    QTest::mouseRelease(control.form().window()->windowHandle(), button, modifiers, pointIn(control, offset));
 }
 inline void mouseClick(const rt::Control &control, Qt::MouseButton button, Qt::KeyboardModifiers modifiers = {},
                        QPoint offset = centre)
 {
-    QTest::mouseClick(control.form().window(), button, modifiers, pointIn(control, offset));
+    QTest::mouseClick(control.form().window()->windowHandle(), button, modifiers, pointIn(control, offset));
 }
 
 // Keys as the window system sends them to a shown window: to whatever holds
