@@ -13,10 +13,12 @@
 set -euo pipefail
 cd "$(dirname "$0")"
 
-packages=(build-essential dpkg-dev cmake qt6-base-dev libgl-dev fonts-dejavu-core
+# The tests switch Qt's accessibility on through its private API (qt6-base-private-dev).
+packages=(build-essential dpkg-dev cmake qt6-base-dev qt6-base-private-dev libgl-dev fonts-dejavu-core
           libbenchmark-dev)
-# What the screenshots and the installed games on a real X display are checked with.
-display_packages=(xvfb xauth xdotool imagemagick)
+# What the screenshots and the installed games on a real X display are
+# checked with, and what reads them there as a screen reader does.
+display_packages=(xvfb xauth xdotool imagemagick dbus at-spi2-core python3-pyatspi)
 
 install_missing() {
     local missing=()

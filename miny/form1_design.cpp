@@ -16,18 +16,34 @@ const rt::Color green = rt::RGB(0, 128, 0);
 const rt::Color lightYellow = rt::RGB(255, 255, 128);
 
 
-const std::array<const char *, 15> cellPictures = {
-    "digit1", "digit2", "digit3", "digit4", "digit5", "digit6", "digit7", "digit8",
-    "covered", "uncovered", "flag", "question", "mine", "minehit", "wrongflag",
-};
-
-const std::array<const char *, 5> facePictures = {
-    "face_normal", "face_pressing", "face_dead", "face_cool", "face_sunken",
-};
-
-rt::Picture asset(const std::string &name)
+struct Asset
 {
-    return rt::LoadPicture(":/miny/" + name + ".png");
+    const char *file;
+    rt::Spoken spoken;
+};
+
+// Each with what a screen reader says of it: a cell by what it shows, the
+// face by the state of play, the end of a game as soon as it comes.
+const std::array<Asset, 15> cellPictures = {{
+    {"digit1", {"1"}}, {"digit2", {"2"}}, {"digit3", {"3"}}, {"digit4", {"4"}},
+    {"digit5", {"5"}}, {"digit6", {"6"}}, {"digit7", {"7"}}, {"digit8", {"8"}},
+    {"covered", {"zakryté"}}, {"uncovered", {"prázdné"}}, {"flag", {"vlajka"}}, {"question", {"otazník"}},
+    {"mine", {"mina"}}, {"minehit", {"zasažená mina"}}, {"wrongflag", {"chybná vlajka"}},
+}};
+
+const std::array<Asset, 5> facePictures = {{
+    {"face_normal", {"hra běží"}}, {"face_pressing", {"hra běží"}}, {"face_dead", {"prohra", true}},
+    {"face_cool", {"výhra", true}}, {"face_sunken", {"hra běží"}},
+}};
+
+rt::Picture asset(const std::string &name, rt::Spoken spoken = {})
+{
+    return rt::LoadPicture(":/miny/" + name + ".png", std::move(spoken));
+}
+
+rt::Picture asset(const Asset &picture)
+{
+    return asset(picture.file, picture.spoken);
 }
 
 } // namespace
@@ -50,6 +66,7 @@ void Form1::declareControls()
     rt::Image &face = Image1.addDesignElement(5);
     face.Move(1920, 1440, 375, 375);
     face.setPicture(asset("placeholder_face"));
+    face.setAccessibleName("Nová hra");
 
     Shape2.Move(0, 1440, 975, 375);
     Shape2.setBorderColor(olive);
@@ -85,7 +102,7 @@ void Form1::declareControls()
     // From the keyboard: the cells lie row by row after the hidden template;
     // Space and Return press a cell with the left button, F with the right;
     // N and F2 press the face button.
-    Image3.playByKeyboard(20, 20, [](int col, int row) { return row * 20 + col + 1; },
+    Image3.playByKeyboard("Minové pole", 20, 20, [](int col, int row) { return row * 20 + col + 1; },
                           {{rt::KeySpace, rt::LeftButton}, {rt::KeyReturn, rt::LeftButton}, {rt::KeyF, rt::RightButton}});
     face.setAccessKeys({rt::KeyN, rt::KeyF2});
 }

@@ -6,29 +6,38 @@
 #include "picture.h"
 #include "style.h"
 
+#include <array>
 #include <string>
 
 namespace pexeso {
 
 namespace {
 
-rt::Picture asset(const std::string &name)
+rt::Picture asset(const std::string &name, const std::string &spoken = "")
 {
-    return rt::LoadPicture(":/pexeso/" + name + ".png");
+    return rt::LoadPicture(":/pexeso/" + name + ".png", {spoken});
 }
+
+// What a screen reader says of each face: its motif and its number.
+const std::array<const char *, 18> motifs = {
+    "komár", "sladkosti", "medvídek", "špagety", "sněhulák", "motýl", "žába", "pavouk", "ryba",
+    "větvička", "bubny", "masožravka", "houba", "židle a stůl", "hodiny", "srdce", "žárovka", "strom",
+};
+
+const char *const faceDown = "rubem nahoru";
 
 // Image2(0) is the empty place, Image2(1) the card back, Image2(2) to
 // Image2(19) the faces 1 to 18.
 rt::Picture sourcePicture(int k)
 {
     if (k == 0)
-        return asset("empty");
+        return asset("empty", "prázdné místo");
     if (k == 1)
-        return asset("back");
+        return asset("back", faceDown);
     const int face = k - 1;
     std::string name = face < 10 ? "face0" : "face";
     name += std::to_string(face);
-    return asset(name);
+    return asset(name, std::string(motifs[std::size_t(face - 1)]) + " " + std::to_string(face));
 }
 
 } // namespace
@@ -48,7 +57,7 @@ void Form1::declareControls()
 
     rt::Image &placeTemplate = Image3.addDesignElement(0);
     placeTemplate.Move(1080, 4320, 1050, 1050);
-    placeTemplate.setPicture(asset("place0"));
+    placeTemplate.setPicture(asset("place0", faceDown));
 
     for (int k = 19; k >= 0; --k) {
         rt::Image &source = Image2.addDesignElement(k);
@@ -67,7 +76,7 @@ void Form1::declareControls()
 
     // From the keyboard: the places are numbered down the columns; Space and
     // Return click the place under the cursor.
-    Image3.playByKeyboard(6, 6, [](int col, int row) { return col * 6 + row; },
+    Image3.playByKeyboard("Stůl", 6, 6, [](int col, int row) { return col * 6 + row; },
                           {{rt::KeySpace, rt::LeftButton}, {rt::KeyReturn, rt::LeftButton}});
 }
 

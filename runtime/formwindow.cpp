@@ -1,11 +1,13 @@
 #include "formwindow.h"
 
+#include "accessibility.h"
 #include "form.h"
 #include "graphiccontrol.h"
 #include "inputcodes.h"
 #include "messagebox.h"
 #include "mouse.h"
 
+#include <QAccessible>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -23,6 +25,13 @@ FormWindow::FormWindow(Form &form) : form_(form)
     // A click on the window must not take the keyboard from the control that
     // holds it; a window without such a control gets the keys all the same.
     setFocusPolicy(Qt::NoFocus);
+    installAccessibility();
+}
+
+FormWindow::~FormWindow()
+{
+    if (announcementId_)
+        QAccessible::deleteAccessibleInterface(announcementId_);
 }
 
 void FormWindow::addGraphic(GraphicControl *control)

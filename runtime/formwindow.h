@@ -3,6 +3,7 @@
 #include <QWidget>
 
 #include <map>
+#include <string>
 #include <vector>
 
 namespace rt {
@@ -19,6 +20,7 @@ class FormWindow : public QWidget
 {
 public:
     explicit FormWindow(Form &form);
+    ~FormWindow() override;
 
     void addGraphic(GraphicControl *control);
     void removeGraphic(GraphicControl *control);
@@ -28,6 +30,13 @@ public:
     void stackAbove(GraphicControl *control, const GraphicControl *below);
     int stackingIndex(const GraphicControl *control) const;
     void addAccessKey(int keyCode, GraphicControl *control);
+    const std::vector<GraphicControl *> &graphics() const { return graphics_; }
+
+    // What the window announces to screen readers now, and its accessible object.
+    const std::string &announcement() const { return announcement_; }
+    void setAnnouncement(const std::string &text) { announcement_ = text; }
+    unsigned announcementId() const { return announcementId_; }
+    void setAnnouncementId(unsigned id) { announcementId_ = id; }
     // Asks for an area to be painted again; before the window is first shown
     // there is nothing to repaint, and the first paint covers everything.
     void requestPaint(const QRect &area)
@@ -55,6 +64,8 @@ private:
     Qt::MouseButtons pressedButtons_;
     std::map<int, GraphicControl *> accessKeys_;
     std::map<int, GraphicControl *> heldAccessKeys_;
+    std::string announcement_;
+    unsigned announcementId_ = 0;
     bool painted_ = false;
 };
 

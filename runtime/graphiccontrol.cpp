@@ -1,5 +1,7 @@
 #include "graphiccontrol.h"
 
+#include "accessibility.h"
+
 #include "form.h"
 #include "formwindow.h"
 
@@ -15,6 +17,8 @@ GraphicControl::GraphicControl(Form &form) : Control(form), window_(form.formWin
 GraphicControl::~GraphicControl()
 {
     window_->removeGraphic(this);
+    if (accessibleId_)
+        forgetAccessible(*this);
 }
 
 void GraphicControl::ZOrder(int position)

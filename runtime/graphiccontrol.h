@@ -25,6 +25,11 @@ public:
     virtual void mousePressed(int button, int shift, float x, float y);
     virtual void mouseReleased(int button, int shift, float x, float y, bool inside);
 
+    FormWindow *formWindow() const { return window_; }
+    // The control's accessible object, once a screen reader has asked for it.
+    unsigned accessibleId() const { return accessibleId_; }
+    void setAccessibleId(unsigned id) { accessibleId_ = id; }
+
 protected:
     explicit GraphicControl(Form &form);
     void placed(const QRect &was) override;
@@ -33,6 +38,7 @@ protected:
 
 private:
     FormWindow *const window_;
+    unsigned accessibleId_ = 0;
 };
 
 } // namespace rt

@@ -1,5 +1,6 @@
 #include "image.h"
 
+#include "accessibility.h"
 #include "form.h"
 #include "formwindow.h"
 #include "keyboardgrid.h"
@@ -14,12 +15,15 @@ Image::Image(Form &form, int index) : GraphicControl(form), index_(index) {}
 void Image::setPicture(const Picture &picture)
 {
     const bool samePicture = picture.Handle() == picture_.Handle();
+    const bool wasAnnounced = picture_.spoken().announced;
     picture_ = picture;
     // An image that does not stretch takes the size of its picture.
     if (!picture_.isNull() && (Width() != picture_.pixelWidth() * 15 || Height() != picture_.pixelHeight() * 15))
         Move(Left(), Top(), picture_.pixelWidth() * 15, picture_.pixelHeight() * 15);
     else if (!samePicture)
         repaint();
+    if (!samePicture)
+        pictureShown(*this, wasAnnounced);
 }
 
 void Image::setHandlers(std::shared_ptr<const Handlers> handlers)

@@ -6,6 +6,7 @@
 
 #include <initializer_list>
 #include <memory>
+#include <string>
 
 namespace rt {
 
@@ -27,6 +28,9 @@ public:
 
     explicit Image(Form &form, int index = 0);
 
+    // The image's index in its control array.
+    int index() const { return index_; }
+
     const Picture &picture() const { return picture_; }
     void setPicture(const Picture &picture);
 
@@ -35,6 +39,12 @@ public:
     // Keys that press and release the image with the left button, whichever
     // control has the keyboard.
     void setAccessKeys(std::initializer_list<int> keyCodes);
+    // A name of its own makes the image a button for screen readers, named for
+    // what it does; the picture it shows then tells its state.
+    void setAccessibleName(const std::string &name) { accessibleName_ = name; }
+    const std::string &accessibleName() const { return accessibleName_; }
+    // The keyboard grid the image lies in, if any.
+    KeyboardGrid *keyboardGrid() const { return handlers_ ? handlers_->grid : nullptr; }
 
     // Takes the picture, place and size of another image, as a run-time copy.
     void copyFrom(const Image &other);
@@ -48,6 +58,7 @@ private:
     int index_;
     Picture picture_;
     std::shared_ptr<const Handlers> handlers_;
+    std::string accessibleName_;
     bool clickPending_ = false;
 };
 

@@ -64,10 +64,11 @@ void ImageArray::onClick(ClickHandler handler)
     handlers_->click = std::move(handler);
 }
 
-void ImageArray::playByKeyboard(int columns, int rows, const std::function<int(int, int)> &elementAt,
-                                std::vector<KeyPress> keys)
+void ImageArray::playByKeyboard(const std::string &name, int columns, int rows,
+                                const std::function<int(int, int)> &elementAt, std::vector<KeyPress> keys)
 {
-    grid_ = std::make_unique<KeyboardGrid>(*this, columns, rows, elementAt, std::move(keys), form_.window());
+    grid_ = std::make_unique<KeyboardGrid>(QString::fromStdString(name), *this, columns, rows, elementAt,
+                                           std::move(keys), form_.window());
     handlers_->grid = grid_.get();
 }
 

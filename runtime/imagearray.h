@@ -6,6 +6,7 @@
 
 #include <functional>
 #include <memory>
+#include <string>
 #include <vector>
 
 namespace rt {
@@ -39,9 +40,9 @@ public:
     // Lets the keyboard play the elements that lie as a grid of columns and
     // rows: elementAt gives the element in a column and a row, counted from
     // 0, and each of keys stands for a mouse button on the element under the
-    // keyboard's cursor.
-    void playByKeyboard(int columns, int rows, const std::function<int(int column, int row)> &elementAt,
-                        std::vector<KeyPress> keys);
+    // keyboard's cursor. A screen reader reads the grid as a table of that name.
+    void playByKeyboard(const std::string &name, int columns, int rows,
+                        const std::function<int(int column, int row)> &elementAt, std::vector<KeyPress> keys);
     KeyboardGrid *keyboardGrid() const { return grid_.get(); }
 
 private:

@@ -1,10 +1,12 @@
 #include "keyboardgrid.h"
 
+#include "accessibility.h"
 #include "imagearray.h"
 #include "inputcodes.h"
 
 #include <QKeyEvent>
 #include <QPainter>
+#include <QTimer>
 
 #include <algorithm>
 
@@ -40,9 +42,9 @@ bool isTab(const QKeyEvent *key)
 
 } // namespace
 
-KeyboardGrid::KeyboardGrid(ImageArray &images, int columns, int rows, const ElementAt &elementAt,
-                           std::vector<KeyPress> keys, QWidget *window)
-    : QWidget(window), images_(images), columns_(columns), rows_(rows), keys_(std::move(keys))
+KeyboardGrid::KeyboardGrid(const QString &name, ImageArray &images, int columns, int rows,
+                           const ElementAt &elementAt, std::vector<KeyPress> keys, QWidget *window)
+    : QWidget(window), name_(name), images_(images), columns_(columns), rows_(rows), keys_(std::move(keys))
 {
     for (int row = 0; row < rows; ++row)
         for (int column = 0; column < columns; ++column)
@@ -59,6 +61,13 @@ Image *KeyboardGrid::imageAt(QPoint cell) const
     return images_.exists(index) ? &images_(index) : nullptr;
 }
 
+QPoint KeyboardGrid::cellOf(int index) const
+{
+    const auto at = std::find(elements_.begin(), elements_.end(), index);
+    const int n = int(at - elements_.begin());
+    return at == elements_.end() ? QPoint(-1, -1) : QPoint(n % columns_, n / columns_);
+}
+
 QRect KeyboardGrid::cellRect(QPoint cell) const
 {
     const Image *image = imageAt(cell);
@@ -72,21 +81,21 @@ void KeyboardGrid::moveCursor(QPoint cell)
     update(cellRect(cursor_));
     cursor_ = cell;
     update(cellRect(cursor_));
+    cursorMoved(*this);
 }
 
 void KeyboardGrid::showCursor()
 {
     keyboardCame_ = true;
     update(cellRect(cursor_));
+    cursorMoved(*this);
 }
 
 void KeyboardGrid::pressed(int index)
 {
-    const auto at = std::find(elements_.begin(), elements_.end(), index);
-    if (at != elements_.end()) {
-        const int n = int(at - elements_.begin());
-        moveCursor(QPoint(n % columns_, n / columns_));
-    }
+    const QPoint cell = cellOf(index);
+    if (cell.x() >= 0)
+        moveCursor(cell);
 }
 
 // The arrows move the cursor one cell and stop at the edges; Home and End go
@@ -193,6 +202,8 @@ void KeyboardGrid::focusInEvent(QFocusEvent *event)
     if (event->reason() == Qt::TabFocusReason || event->reason() == Qt::BacktabFocusReason)
         keyboardCame_ = true;
     update(cellRect(cursor_));
+    // After the toolkit has told screen readers that the grid has the focus.
+    QTimer::singleShot(0, this, [this] { cursorMoved(*this); });
 }
 
 // A key released elsewhere, in a message box say, leaves nothing behind.

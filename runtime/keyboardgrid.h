@@ -30,8 +30,16 @@ public:
     // The element that lies in a column and a row, both counted from 0.
     using ElementAt = std::function<int(int column, int row)>;
 
-    KeyboardGrid(ImageArray &images, int columns, int rows, const ElementAt &elementAt,
+    KeyboardGrid(const QString &name, ImageArray &images, int columns, int rows, const ElementAt &elementAt,
                  std::vector<KeyPress> keys, QWidget *window);
+
+    // What a screen reader calls the grid.
+    const QString &name() const { return name_; }
+    int columns() const { return columns_; }
+    int rows() const { return rows_; }
+    // The element in a cell, if it exists; the cell of an element, or (-1, -1).
+    Image *imageAt(QPoint cell) const;
+    QPoint cellOf(int index) const;
 
     QPoint cursor() const { return cursor_; }
     bool cursorShown() const { return keyboardCame_ && hasFocus(); }
@@ -48,7 +56,6 @@ protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
-    Image *imageAt(QPoint cell) const;
     QRect cellRect(QPoint cell) const;
     void moveCursor(QPoint cell);
     void showCursor();
@@ -57,6 +64,7 @@ private:
     bool otherControlTakesTab() const;
     const KeyPress *keyPress(int keyCode) const;
 
+    const QString name_;
     ImageArray &images_;
     const int columns_;
     const int rows_;

@@ -1,5 +1,7 @@
 #include "label.h"
 
+#include "accessibility.h"
+
 #include "pixelfont.h"
 
 #include <QPainter>
@@ -14,6 +16,7 @@ void Label::setCaption(const std::string &caption)
         return;
     caption_ = caption;
     repaint();
+    captionChanged(*this);
 }
 
 void Label::setBackColor(Color color)

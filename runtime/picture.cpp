@@ -14,6 +14,7 @@ struct Picture::Data
 {
     long handle = 0;
     QSize size;
+    Spoken spoken;
     // A picture from a picture sheet takes its pixels from there; any other
     // holds its own.
     const PictureSheet *sheet = nullptr;
@@ -29,6 +30,12 @@ long nextHandle()
 {
     static std::atomic<long> counter{0};
     return ++counter;
+}
+
+const Spoken &unspoken()
+{
+    static const Spoken nothing;
+    return nothing;
 }
 
 const QImage &nullImage()
@@ -52,6 +59,11 @@ bool Picture::isNull() const { return !data_; }
 int Picture::pixelWidth() const { return data_ ? data_->size.width() : 0; }
 int Picture::pixelHeight() const { return data_ ? data_->size.height() : 0; }
 
+const Spoken &Picture::spoken() const
+{
+    return data_ ? data_->spoken : unspoken();
+}
+
 const QImage &Picture::image() const
 {
     if (!data_)
@@ -70,11 +82,12 @@ const QPixmap &Picture::pixmap() const
 
 // A picture compiled into the program comes from its folder's picture sheet,
 // already decoded; any other is decoded from its file.
-Picture LoadPicture(const std::string &resourcePath)
+Picture LoadPicture(const std::string &resourcePath, Spoken spoken)
 {
     const QString path = QString::fromStdString(resourcePath);
     Picture::Data data;
     data.handle = nextHandle();
+    data.spoken = std::move(spoken);
     const qsizetype slash = path.lastIndexOf(u'/');
     if (slash > 0) {
         const PictureSheet &sheet = PictureSheet::ofFolder(path.left(slash));

@@ -8,6 +8,14 @@ class QPixmap;
 
 namespace rt {
 
+// What a screen reader says of a picture. An announced picture is said as
+// soon as a control shows it, wherever the reader is.
+struct Spoken
+{
+    std::string name;
+    bool announced = false;
+};
+
 // A shared, immutable picture. Copying a Picture shares the picture object;
 // two Pictures are the same picture exactly when their handles are equal.
 class Picture
@@ -19,19 +27,20 @@ public:
     bool isNull() const;
     int pixelWidth() const;
     int pixelHeight() const;
+    const Spoken &spoken() const;
     // The pixels as the window draws them.
     const QImage &image() const;
     const QPixmap &pixmap() const;
 
 private:
-    friend Picture LoadPicture(const std::string &resourcePath);
+    friend Picture LoadPicture(const std::string &resourcePath, Spoken spoken);
     struct Data;
     std::shared_ptr<const Data> data_;
 };
 
 // Creates a new picture object from a picture compiled into the program
-// (a resource path such as ":/miny/flag.png"). A missing picture is a
-// run-time error.
-Picture LoadPicture(const std::string &resourcePath);
+// (a resource path such as ":/miny/flag.png"), with what a screen reader says
+// of it. A missing picture is a run-time error.
+Picture LoadPicture(const std::string &resourcePath, Spoken spoken = {});
 
 } // namespace rt

@@ -1,8 +1,10 @@
 #include "statusbar.h"
 
+#include "accessibility.h"
 #include "form.h"
 #include "pixelfont.h"
 
+#include <QAccessibleWidget>
 #include <QPainter>
 #include <QWidget>
 
@@ -63,6 +65,30 @@ protected:
         }
     }
 };
+
+// The bar as a screen reader reads it, named by the texts of its panels.
+class AccessibleStatusBar : public QAccessibleWidget
+{
+public:
+    explicit AccessibleStatusBar(StatusBarWidget *bar) : QAccessibleWidget(bar, QAccessible::StatusBar) {}
+
+    QString text(QAccessible::Text t) const override
+    {
+        if (t != QAccessible::Name)
+            return QAccessibleWidget::text(t);
+        QStringList texts;
+        for (const Panel &panel : static_cast<StatusBarWidget *>(widget())->panels)
+            if (!panel.text.isEmpty())
+                texts << panel.text;
+        return texts.join(", ");
+    }
+};
+
+QAccessibleInterface *accessibleStatusBar(QObject *object)
+{
+    auto *bar = dynamic_cast<StatusBarWidget *>(object);
+    return bar ? new AccessibleStatusBar(bar) : nullptr;
+}
 
 StatusBar::StatusBar(Form &form) : WindowedControl(form, new StatusBarWidget)
 {

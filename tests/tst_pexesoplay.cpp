@@ -1,5 +1,9 @@
+#include "keyboardgrid.h"
 #include "messagebox.h"
 #include "pexesoplayer.h"
+#include "screenreader.h"
+
+#include <QAccessibleTableInterface>
 
 #include <QApplication>
 #include <QKeyEvent>
@@ -33,6 +37,7 @@ class PexesoPlayTest : public QObject
     std::unique_ptr<Form1> form;
     std::unique_ptr<support::MessageRecorder> messages;
     std::unique_ptr<support::GridKeys> keys; // clicks by keys where it is set
+    std::unique_ptr<support::ScreenReader> reader;
 
     // By the mouse, or by keys on the cursor moved there by keys: Space or
     // Return, by turns over the places.
@@ -71,10 +76,36 @@ class PexesoPlayTest : public QObject
         QVERIFY2(broken.isEmpty(), qPrintable(broken));
     }
 
+    // What a screen reader reads after an event, and what it was told of it:
+    // every place by its picture, told of each place whose picture changed
+    // since the reader's record stood at mark, and the focus on the place under
+    // the cursor where it shows.
+    QString unheard(const support::PexesoSnapshot &before, std::size_t mark)
+    {
+        QAccessibleTableInterface *table = support::ScreenReader::table(form->window());
+        for (int n = 0; n <= 35; ++n) {
+            const QString name = table->cellAt(n % 6, n / 6)->text(QAccessible::Name);
+            if (name.toStdString() != form->Image3(n).picture().spoken().name)
+                return QString("place %1 is read as %2").arg(n).arg(name);
+            const auto told = std::any_of(reader->heard.begin() + long(mark), reader->heard.end(), [&](auto &h) {
+                return h.type == QAccessible::NameChanged && h.row == n % 6 && h.column == n / 6;
+            });
+            if (form->Image3(n).picture().Handle() != before.pictures[std::size_t(n)] && !told)
+                return QString("not told that place %1 changed").arg(n);
+        }
+        const rt::KeyboardGrid *grid = form->Image3.keyboardGrid();
+        const auto focus = std::find_if(reader->heard.rbegin(), reader->heard.rend(),
+                                        [](auto &h) { return h.type == QAccessible::Focus; });
+        if (grid->cursorShown() && (focus == reader->heard.rend() || QPoint(focus->column, focus->row) != grid->cursor()))
+            return "the focus is not on the place under the cursor";
+        return {};
+    }
+
 private slots:
     void init()
     {
         support::useSeed(20240611);
+        reader = std::make_unique<support::ScreenReader>();
         messages = std::make_unique<support::MessageRecorder>();
         form = std::make_unique<Form1>();
         form->Load();
@@ -86,6 +117,7 @@ private slots:
         keys.reset();
         form.reset();
         messages.reset();
+        reader.reset();
     }
 
     // In every state, N deals afresh with any modifier, once while it is
@@ -125,6 +157,7 @@ private slots:
         reach(setup);
         const support::PexesoSnapshot before = snapshot(*form);
         const std::size_t shown = messages->shown.size();
+        const std::size_t mark = reader->heard.size();
         const int resolving = resolvingClicks.indexOf(event);
         if (event == "held N") { // a second deal would run out of draws
             std::vector<float> oneDeal;
@@ -165,6 +198,7 @@ private slots:
             QVERIFY(snapshot(*form).cardof != before.cardof);
             QCOMPARE(snapshot(*form).counters, std::vector<int>({18, 0, 0, 0}));
         }
+        QCOMPARE(unheard(before, mark), QString());
         verifyInvariants();
     }
 

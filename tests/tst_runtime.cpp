@@ -9,10 +9,12 @@
 #include "label.h"
 #include "messagebox.h"
 #include "picture.h"
+#include "screenreader.h"
 #include "shape.h"
 #include "testsupport.h"
 #include "timer.h"
 
+#include <QAccessibleActionInterface>
 #include <QApplication>
 #include <QKeySequence>
 #include <QProcess>
@@ -79,7 +81,7 @@ public:
             Images.addDesignElement(n).setPicture(Images(0).picture());
             Images(n).Move(450 + (n - 1) / 2 * 225, (n - 1) % 2 * 225, 225, 225);
         }
-        Images.playByKeyboard(3, 2, [](int col, int row) { return col * 2 + row + 1; },
+        Images.playByKeyboard("Mřížka", 3, 2, [](int col, int row) { return col * 2 + row + 1; },
                               {{rt::KeySpace, rt::LeftButton}, {rt::KeyReturn, rt::LeftButton}, {rt::KeyF, rt::RightButton}});
         Images(0).setAccessKeys({rt::KeyN, rt::KeyF2});
         Images.onClick([this](rt::Integer i) {
@@ -423,6 +425,21 @@ private slots:
         QTRY_COMPARE(QApplication::focusWidget(), holder);
         QCOMPARE(form.Images.keyboardGrid()->cursorShown(), fromGrid);
         QCOMPARE(form.events, QString(fromGrid ? "down 1 1 0;up 1 1 0;click 1;" : "down 0 1 0;up 0 1 0;click 0;"));
+    }
+
+    // An image with a name of its own is a button that a screen reader can press.
+    void accessibleButton()
+    {
+        support::ScreenReader reader;
+        TestForm form;
+        form.Images(0).setAccessibleName("Tlačítko");
+        form.Show();
+        QVERIFY(QTest::qWaitForWindowExposed(form.window()));
+        QAccessibleInterface *button = support::ScreenReader::of(form.window())->child(0);
+        QCOMPARE(button->role(), QAccessible::Button);
+        QCOMPARE(button->text(QAccessible::Name), QString("Tlačítko"));
+        button->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+        QCOMPARE(form.events, QString("down 0 1 0;up 0 1 0;click 0;"));
     }
 
     // Enabling a running timer again keeps its phase; disabling stops it.

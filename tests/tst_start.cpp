@@ -3,6 +3,9 @@
 // height.
 #include "minyfield.h"
 #include "pexesoplayer.h"
+#include "screenreader.h"
+
+#include <QAccessibleTableInterface>
 
 #include <QTest>
 #include <QWidget>
@@ -129,6 +132,72 @@ private slots:
         verifyWindow(form.window(), "Pexeso");
         QCOMPARE(form.Image3.upperBound(), 35);
         QCOMPARE(form.Image1.upperBound(), 90);
+    }
+
+    // What a screen reader finds as each window starts: its controls in the
+    // order in which they lie, the field or the cards as a table whose cells
+    // lie where the table says, each named by its picture, and what it says
+    // of each picture of the set.
+    void accessibleWindow_data()
+    {
+        QTest::addColumn<bool>("cards");
+        QTest::addColumn<QStringList>("outline");
+        QTest::addColumn<QStringList>("pictures");
+        QTest::newRow("miny") << false
+            << QStringList{"frame 'Miny'", "label '54 miny'", "check box '54 miny'", "push button 'Nová hra' (hra běží)",
+                           "label '0s'", "table 'Minové pole' 20 x 20", "notification ''"}
+            << QStringList{"1", "2", "3", "4", "5", "6", "7", "8", "zakryté", "prázdné", "vlajka", "otazník", "mina",
+                           "zasažená mina", "chybná vlajka", "hra běží", "hra běží", "prohra!", "výhra!", "hra běží"};
+        QTest::newRow("pexeso") << true
+            << QStringList{"frame 'Pexeso'", "table 'Stůl' 6 x 6", "status bar 'N...nová hra'", "notification ''"}
+            << QStringList{"prázdné místo", "rubem nahoru", "komár 1", "sladkosti 2", "medvídek 3", "špagety 4",
+                           "sněhulák 5", "motýl 6", "žába 7", "pavouk 8", "ryba 9", "větvička 10", "bubny 11",
+                           "masožravka 12", "houba 13", "židle a stůl 14", "hodiny 15", "srdce 16", "žárovka 17",
+                           "strom 18"};
+    }
+    void accessibleWindow()
+    {
+        QFETCH(bool, cards);
+        QFETCH(QStringList, outline);
+        QFETCH(QStringList, pictures);
+        support::ScreenReader reader;
+        support::useSeed(1);
+        std::unique_ptr<rt::Form> form;
+        rt::ImageArray *cells = nullptr;
+        QStringList spoken;
+        const auto say = [&](rt::ImageArray &sources, int last) {
+            for (int k = 0; k <= last; ++k) {
+                const rt::Spoken &s = sources(k).picture().spoken();
+                spoken << QString::fromStdString(s.name) + (s.announced ? "!" : "");
+            }
+        };
+        if (cards) {
+            auto game = std::make_unique<pexeso::Form1>();
+            game->Load();
+            say(game->Image2, 19);
+            cells = &game->Image3;
+            form = std::move(game);
+        } else {
+            auto game = support::seededMineGame(1);
+            say(game->Image2, 14);
+            say(game->Image1, 4);
+            cells = &game->Image3;
+            form = std::move(game);
+        }
+        QCOMPARE(spoken, pictures);
+        form->Show();
+        QVERIFY(QTest::qWaitForWindowExposed(form->window()));
+        QCOMPARE(support::ScreenReader::outline(form->window()), outline);
+        QAccessibleTableInterface *table = support::ScreenReader::table(form->window());
+        for (int row = 0; row < table->rowCount(); ++row)
+            for (int column = 0; column < table->columnCount(); ++column) {
+                const rt::Image &image = (*cells)(cards ? column * 6 + row : row * 20 + column + 1);
+                QAccessibleInterface *cell = table->cellAt(row, column);
+                QCOMPARE(cell->rect(), QRect(form->window()->mapToGlobal(image.pixelRect().topLeft()), image.pixelRect().size()));
+                QCOMPARE(cell->text(QAccessible::Name), pictures[1 + !cards * 7]);
+                QCOMPARE(support::ScreenReader::of(form->window())->childAt(cell->rect().center().x(), cell->rect().center().y())
+                             ->childAt(cell->rect().center().x(), cell->rect().center().y()), cell);
+            }
     }
 
     // The card table grows only when the grid's bottom (6480 twips) passes its height.
