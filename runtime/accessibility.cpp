@@ -9,6 +9,7 @@
 #include "image.h"
 #include "keyboardgrid.h"
 #include "label.h"
+#include "picture.h"
 
 #include <QAccessible>
 
@@ -71,12 +72,13 @@ QAccessibleInterface *accessibleAnnouncement(FormWindow &window)
 }
 
 // A window tells nothing before it is shown: it is being laid out.
-void pictureShown(Image &image, bool previousAnnounced)
+void pictureShown(Image &image, const Picture &previous)
 {
-    if (!image.formWindow()->isVisible())
-        return;
     const Spoken &spoken = image.picture().spoken();
-    if (spoken.announced || previousAnnounced)
+    const Spoken &before = previous.spoken();
+    if (!image.formWindow()->isVisible() || spoken.name == before.name)
+        return;
+    if (spoken.announced || before.announced)
         announce(*image.formWindow(), spoken.announced ? spoken.name : std::string());
     if (QAccessible::isActive() && (image.keyboardGrid() || AccessibleControl::speaks(image)))
         tell(accessibleControl(image),

@@ -12,6 +12,7 @@ class GraphicControl;
 class Image;
 class KeyboardGrid;
 class Label;
+class Picture;
 
 // What screen readers are told of the runtime's controls, through Qt's
 // accessibility, which hands it on over AT-SPI. Every change is told only
@@ -31,7 +32,7 @@ QAccessibleInterface *accessibleStatusBar(QObject *object);
 
 // An image shows another picture: a cell or an image is named anew, a button
 // described anew, and an announced picture announced in its window.
-void pictureShown(Image &image, bool previousAnnounced);
+void pictureShown(Image &image, const Picture &previous);
 void captionChanged(Label &label);
 // The keyboard's cursor came to another cell, or its grid took the keyboard.
 void cursorMoved(KeyboardGrid &grid);

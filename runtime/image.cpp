@@ -8,22 +8,23 @@
 #include <QPainter>
 #include <QImage>
 
+#include <utility>
+
 namespace rt {
 
 Image::Image(Form &form, int index) : GraphicControl(form), index_(index) {}
 
 void Image::setPicture(const Picture &picture)
 {
-    const bool samePicture = picture.Handle() == picture_.Handle();
-    const bool wasAnnounced = picture_.spoken().announced;
-    picture_ = picture;
+    if (picture.Handle() == picture_.Handle())
+        return;
+    const Picture previous = std::exchange(picture_, picture);
     // An image that does not stretch takes the size of its picture.
     if (!picture_.isNull() && (Width() != picture_.pixelWidth() * 15 || Height() != picture_.pixelHeight() * 15))
         Move(Left(), Top(), picture_.pixelWidth() * 15, picture_.pixelHeight() * 15);
-    else if (!samePicture)
+    else
         repaint();
-    if (!samePicture)
-        pictureShown(*this, wasAnnounced);
+    pictureShown(*this, previous);
 }
 
 void Image::setHandlers(std::shared_ptr<const Handlers> handlers)

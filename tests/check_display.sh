@@ -6,12 +6,13 @@
 # each is played by keys alone: in miny an arrow key brings the keyboard to
 # the field, F flags a cell, N deals again and Space starts the clock; in
 # pexeso an arrow key shows the cursor, Space turns a card and N deals again.
+# Last, check_accessibility.py reads both over the accessibility bus.
 #
 #   check_display.sh GAMES_FOLDER
 set -u
 games=$1
 shots=$(cd "$(dirname "$0")/../docs/screenshots" && pwd)
-for tool in Xvfb xdotool import compare; do
+for tool in Xvfb xdotool import compare dbus-run-session /usr/libexec/at-spi-bus-launcher; do
     command -v $tool >/dev/null || { echo "FAIL: $tool is missing (./go test installs it)"; exit 1; }
 done
 scratch=$(mktemp -d)
@@ -36,7 +37,8 @@ differs() {
 }
 start() { # program, window title
     "$games/$1" >"$scratch/$1.log" 2>&1 &
-    pids+=($!)
+    game=$!
+    pids+=($game)
     window=$(timeout 10 xdotool search --sync --onlyvisible --name "^$2\$" | head -1)
     [ -n "$window" ] || { fail "$1 shows no window"; cat "$scratch/$1.log"; return 1; }
     within 5 shows "$1-start" || { fail "$1's first frame is not docs/screenshots/$1-start.png"; return 1; }
@@ -49,6 +51,7 @@ export DISPLAY=:$(cat "$scratch/display") QT_QPA_PLATFORM=xcb
 unset QT_SCALE_FACTOR QT_SCREEN_SCALE_FACTORS QT_ENABLE_HIGHDPI_SCALING
 
 clock=60x30+240+0 counter=48x13+6+12 face=25x25+140+3
+stop() { kill $game && wait $game 2>/dev/null; }
 # Keys go to the window that has the keyboard, as a player's do.
 keys() { xdotool windowfocus --sync "$window" key "$@"; }
 
@@ -73,6 +76,7 @@ if start miny Miny; then
     done
     keys n
     within 5 shows miny-keyboard || fail "miny: N does not deal again after a game by keys"
+    stop
 fi
 if start pexeso Pexeso; then
     xdotool mousemove --window "$window" 40 40 click 1
@@ -85,6 +89,10 @@ if start pexeso Pexeso; then
     within 5 differs pexeso-keyboard || fail "pexeso: Space does not turn the card under the cursor"
     keys n
     within 5 shows pexeso-keyboard || fail "pexeso: N does not deal again while the cursor shows"
+    stop
 fi
 [ $status -eq 0 ] && echo "on the X display: both games start as their screenshots, the clock runs, N deals again; both play by keys"
+# What a screen reader reads of them, on the accessibility bus of a session of its own.
+dbus-run-session -- /usr/bin/python3 "$(dirname "$0")/check_accessibility.py" "$games" 2>"$scratch/bus.log" \
+    || { status=1; grep -v '^dbus-daemon' "$scratch/bus.log"; }
 exit $status
