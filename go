@@ -15,8 +15,9 @@ cd "$(dirname "$0")"
 
 packages=(build-essential dpkg-dev cmake qt6-base-dev libgl-dev fonts-dejavu-core
           libbenchmark-dev)
-# What the screenshots and the installed games on a real X display are checked with.
-display_packages=(xvfb xauth xdotool imagemagick)
+# What the screenshots and the installed games on a real X display and on
+# Wayland (weston, with Qt's Wayland plugin) are checked with.
+display_packages=(xvfb xauth xdotool imagemagick weston qt6-wayland)
 
 install_missing() {
     local missing=()
