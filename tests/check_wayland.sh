@@ -125,8 +125,8 @@ x11_screen() {
 # The window is too small to reach both, so one of them shows it whole.
 locate() {
     kill -0 $game_pid 2>/dev/null || return 1
-    point 0 0 && xdotool mousemove 1200 1000 && sleep 0.2 && x11_screen "$scratch/corner1.png" || return 1
-    point 1023 767 && xdotool mousemove 1200 1000 && sleep 0.2 && x11_screen "$scratch/corner2.png" || return 1
+    point 0 0 && xdotool mousemove 1200 1000 && sleep 0.1 && x11_screen "$scratch/corner1.png" || return 1
+    point 1023 767 && xdotool mousemove 1200 1000 && sleep 0.1 && x11_screen "$scratch/corner2.png" || return 1
     convert "$scratch/corner1.png" "$scratch/corner2.png" -compose darken -composite "$scratch/screen.png"
     find_window 1 "$scratch/corner1.png" || return 1
     [ $((x + y)) -ge 40 ] || find_window 1 "$scratch/corner2.png"
