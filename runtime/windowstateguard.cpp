@@ -30,6 +30,18 @@ bool WindowStateGuard::eventFilter(QObject *watched, QEvent *event)
     return false;
 }
 
+// Asking the window system to take the state back is enough on X11. On
+// Wayland it is not, and this works around Qt 6.4's Wayland plugin: its own
+// title bar has a maximize button whatever the window's flags say, and when
+// the compositor configures the maximized state (for that button or of its
+// own accord), the plugin acknowledges it while the window keeps its fixed
+// size. xdg-shell requires a maximized window to take the configured size,
+// and weston ends the connection at the window's next frame. Asking to leave
+// the state is no way out: weston answers only once a frame has gone out in
+// it. So no frame goes out: the window is taken off the screen and shown
+// again, with a new surface in the normal state. Full screen, where the
+// window may stay smaller, goes the same way, so that the game keeps its
+// title bar. Should the compositor enlarge the new window again, it is left so.
 void WindowStateGuard::stateChanged(Qt::WindowStates states)
 {
     if (!(states & enlarged)) {
@@ -43,16 +55,6 @@ void WindowStateGuard::stateChanged(Qt::WindowStates states)
     }
 }
 
-// Works around Qt 6.4's Wayland plugin: its own title bar has a maximize
-// button whatever the window's flags say, and when the compositor configures
-// the maximized state (for that button or of its own accord), the plugin
-// acknowledges it while the window keeps its fixed size. xdg-shell requires
-// a maximized window to take the configured size, and weston ends the
-// connection at the window's next frame. No frame goes out from that state:
-// the window is taken off the screen and shown again, which gives it a new
-// surface in the normal state. A compositor that answers the request to
-// leave the state does not help: weston does not answer it until a frame has
-// gone out. A compositor that enlarges the new window again is left to it.
 void WindowStateGuard::reopen()
 {
     window_->hide();
