@@ -116,20 +116,29 @@ export DISPLAY=:$(cat "$scratch/display")
 # weston's output is a 1024 x 768 window in the top left corner of the X
 # screen. It follows the pointer by its relative moves, which stop at the
 # edge of its output: leaving its window and coming back sets the position.
-point() { xdotool mousemove 1200 1000 mousemove "$1" "$2"; }
-x11_screen() {
-    import -window root -crop 1024x768+0+0 +repage "$1"
+parked=
+point() { parked=; xdotool mousemove 1200 1000 mousemove "$1" "$2"; }
+# weston draws the pointer where it was left. It waits in a corner, blacked
+# out of the screen picture, the one farther from where the window was last
+# seen; the window is too small to reach into both.
+corners=("0 0 0,0 31,39" "1023 767 1008,728 1023,767")  # pointer x y, blacked-out rectangle
+park() { # x y
+    [ "$parked" = "$1,$2" ] || { point "$1" "$2" && xdotool mousemove 1200 1000 && sleep 0.1 && parked=$1,$2; }
 }
-# weston draws the pointer where it last was; with the pointer left in two
-# opposite corners in turn, the darker of the two pictures leaves it out.
-# The window is too small to reach both, so one of them shows it whole.
 locate() {
     kill -0 $game_pid 2>/dev/null || return 1
-    point 0 0 && xdotool mousemove 1200 1000 && sleep 0.1 && x11_screen "$scratch/corner1.png" || return 1
-    point 1023 767 && xdotool mousemove 1200 1000 && sleep 0.1 && x11_screen "$scratch/corner2.png" || return 1
-    convert "$scratch/corner1.png" "$scratch/corner2.png" -compose darken -composite "$scratch/screen.png"
-    find_window 1 "$scratch/corner1.png" || return 1
-    [ $((x + y)) -ge 40 ] || find_window 1 "$scratch/corner2.png"
+    local order=(1 0) corner
+    [ $((2 * ${x:-0} + width + 6 + 2 * ${y:-0} + height + 33)) -lt 1792 ] || order=(0 1)
+    for corner in "${order[@]}"; do
+        set -- ${corners[$corner]}
+        park "$1" "$2" && import -window root "$scratch/root.png" || return 1
+        convert "$scratch/root.png" -crop 1024x768+0+0 +repage -fill black -draw "rectangle $3 $4" "$scratch/screen.png"
+        find_window 1 || return 1
+        # The blacked-out corner is not in the window.
+        [ $corner = 0 ] && [ $x -gt 31 -o $y -gt 39 ] && return 0
+        [ $corner = 1 ] && [ $((x + width + 5)) -lt 1008 -o $((y + height + 32)) -lt 728 ] && return 0
+    done
+    return 1
 }
 shows() { locate && matches "$(picture "$1")" "${@:2}"; }
 differs() { locate && ! matches "$(picture "$1")" "${@:2}"; }
