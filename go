@@ -16,9 +16,10 @@ cd "$(dirname "$0")"
 # The tests switch Qt's accessibility on through its private API (qt6-base-private-dev).
 packages=(build-essential dpkg-dev cmake qt6-base-dev qt6-base-private-dev libgl-dev fonts-dejavu-core
           libbenchmark-dev)
-# What the screenshots and the installed games on a real X display are
-# checked with, and what reads them there as a screen reader does.
-display_packages=(xvfb xauth xdotool imagemagick dbus at-spi2-core python3-pyatspi)
+# What the installed games on a real X display and on Wayland (weston, with
+# Qt's Wayland plugin) and the screenshots are checked with, and what reads
+# the games there as a screen reader does.
+display_packages=(xvfb xauth xdotool imagemagick weston qt6-wayland dbus at-spi2-core python3-pyatspi)
 
 install_missing() {
     local missing=()

@@ -4,6 +4,7 @@
 #include "messagebox.h"
 #include "toolkit.h"
 #include "windowedcontrol.h"
+#include "windowstateguard.h"
 
 #include <QIcon>
 
@@ -13,6 +14,7 @@ Form::Form()
 {
     initializeToolkit();
     window_ = std::make_unique<FormWindow>(*this);
+    new WindowStateGuard(window_.get());
 }
 
 Form::~Form() = default;

@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Checks that both games arrive with their desktop entries and their icons at
-# every size, and that they run on a real X display, either installed from a
-# build folder into a scratch folder or unpacked from the Debian package,
-# whose release programs must also be hardened.
+# every size, and that they run on a real X display and on Wayland, either
+# installed from a build folder into a scratch folder or unpacked from the
+# Debian package, whose release programs must also be hardened.
 #
 #   check_install.sh BUILD_FOLDER
 #   check_install.sh --deb PACKAGE
@@ -46,4 +46,5 @@ for game in miny pexeso; do
 done
 [ $status -eq 0 ] && echo "installed: both games with desktop entries and icons${package:+, hardened}"
 "$(dirname "$0")/check_display.sh" "$prefix/games" || status=1
+"$(dirname "$0")/check_wayland.sh" "$prefix/games" || status=1
 exit $status
