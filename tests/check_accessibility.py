@@ -1,15 +1,12 @@
 #!/usr/bin/python3
-"""Reads the installed games as a screen reader does, over the AT-SPI bus.
+"""Reads the installed games over the AT-SPI bus, as a screen reader does.
 
-Run inside a D-Bus session (dbus-run-session) on an X display; starts the
-AT-SPI bus and each game with Qt's accessibility always on, reads the tree and
-plays a few keys (xdotool):
-
-  miny:   a 20 x 20 table of covered cells, the counter reading "54 miny" and
-          the clock "0s"; after Tab, an arrow and Space the focused cell and
-          the clock read otherwise; after N and F the counter reads "53 miny";
-  pexeso: 36 places face down in a 6 x 6 table and the status bar's text;
-          after an arrow and Space the place under the cursor names a motif.
+Inside a D-Bus session on an X display: starts the AT-SPI bus, then each game
+with Qt's accessibility always on, reads its tree and plays keys (xdotool).
+miny must read as a 20 x 20 table of covered cells, "54 miny" and "0s"; after
+Tab, an arrow and Space the focused cell and the clock read otherwise, after
+N and F the counter reads "53 miny". pexeso must read as 6 x 6 places face
+down and "N...nová hra"; after an arrow and Space the place names a motif.
 
     check_accessibility.py GAMES_FOLDER
 """
@@ -23,9 +20,7 @@ gi.require_version('Atspi', '2.0')
 from gi.repository import Atspi  # noqa: E402
 import pyatspi  # noqa: E402
 
-games = sys.argv[1]
-started = []
-failures = []
+started, failures = [], []
 
 
 def fail(message):
@@ -35,18 +30,14 @@ def fail(message):
 
 def within(seconds, check):
     deadline = time.monotonic() + seconds
-    while True:
-        result = check()
-        if result or time.monotonic() > deadline:
-            return result
+    while not (result := check()) and time.monotonic() < deadline:
         time.sleep(0.1)
+    return result
 
 
-def start(command, **env):
-    process = subprocess.Popen(command, env=dict(os.environ, **env),
-                               stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-    started.append(process)
-    return process
+def start(*command, **env):
+    started.append(subprocess.Popen(command, env=dict(os.environ, **env),
+                                    stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL))
 
 
 def application(name):
@@ -57,11 +48,14 @@ def application(name):
     return None
 
 
+def window(program):
+    app = application(program)
+    frame = app and app.childCount and app[0]
+    return frame if frame and (frame.getRole(), frame.name) == (pyatspi.ROLE_FRAME, program.capitalize()) else None
+
+
 def child(node, role, name=None):
-    for c in node:
-        if c.getRole() == role and (name is None or c.name == name):
-            return c
-    return None
+    return next((c for c in node if c.getRole() == role and name in (None, c.name)), None)
 
 
 def keys(title, *names):
@@ -70,41 +64,23 @@ def keys(title, *names):
     subprocess.run(['xdotool', 'windowfocus', '--sync', window, 'key', *names], check=True, timeout=10)
 
 
-def names(table):
-    t = table.queryTable()
-    return [t.getAccessibleAt(r, c).name for r in range(t.nRows) for c in range(t.nColumns)]
-
-
-def shape(table):
-    t = table.queryTable()
-    return (t.nRows, t.nColumns)
-
-
-def game(program, title, check):
-    process = start([os.path.join(games, program)], QT_QPA_PLATFORM='xcb', QT_LINUX_ACCESSIBILITY_ALWAYS_ON='1')
-    app = within(10, lambda: application(program))
-    frame = app and within(5, lambda: app.childCount and app[0])
-    if not frame:
-        fail('%s is not on the accessibility bus' % program)
-    elif frame.getRole() != pyatspi.ROLE_FRAME or frame.name != title:
-        fail('%s: the window is a %s named %r' % (program, frame.getRoleName(), frame.name))
-    else:
-        check(frame)
-    process.terminate()
-    process.wait()
+def table_reads(frame, rows, columns, name):
+    table = child(frame, pyatspi.ROLE_TABLE)
+    t = table and table.queryTable()
+    return t if t and (t.nRows, t.nColumns) == (rows, columns) and all(
+        t.getAccessibleAt(r, c).name == name for r in range(rows) for c in range(columns)) else None
 
 
 def miny(frame):
-    table = child(frame, pyatspi.ROLE_TABLE)
-    if not table or shape(table) != (20, 20) or set(names(table)) != {'zakryté'}:
+    table = table_reads(frame, 20, 20, 'zakryté')
+    if not table:
         return fail('miny: the field is not a 20 x 20 table of covered cells')
     for text in ('54 miny', '0s'):
         if not child(frame, pyatspi.ROLE_LABEL, text):
             fail('miny: no label reads %r' % text)
-    # The first cell of a deal may hold a mine: then the clock stands, and N deals again.
     keys('Miny', 'Tab', 'Right')
-    cell = table.queryTable().getAccessibleAt(0, 1)
-    for _ in range(6):
+    cell = table.getAccessibleAt(0, 1)
+    for _ in range(6):  # the first cell of a deal may hold a mine: then N deals again
         keys('Miny', 'space')
         if within(3, lambda: not child(frame, pyatspi.ROLE_LABEL, '0s')) or cell.name != 'zasažená mina':
             break
@@ -119,22 +95,36 @@ def miny(frame):
 
 
 def pexeso(frame):
-    table = child(frame, pyatspi.ROLE_TABLE)
-    if not table or shape(table) != (6, 6) or set(names(table)) != {'rubem nahoru'}:
-        fail('pexeso: the table is not 6 x 6 places face down')
+    table = table_reads(frame, 6, 6, 'rubem nahoru')
+    if not table:
+        return fail('pexeso: the table is not 6 x 6 places face down')
     if not child(frame, pyatspi.ROLE_STATUS_BAR, 'N...nová hra'):
         fail('pexeso: no status bar reads N...nová hra')
     keys('Pexeso', 'Right', 'space')
-    place = table and table.queryTable().getAccessibleAt(0, 0)
-    if not place or not within(3, lambda: place.name not in ('rubem nahoru', 'prázdné místo')):
-        fail('pexeso: the place under the cursor reads %r, not a motif' % (place and place.name))
+    place = table.getAccessibleAt(0, 0)
+    if not within(3, lambda: place.name not in ('rubem nahoru', 'prázdné místo')):
+        fail('pexeso: the place under the cursor reads %r, not a motif' % place.name)
+
+
+def bus_up():
+    return 'boolean true' in subprocess.run(
+        ['dbus-send', '--session', '--print-reply', '--dest=org.freedesktop.DBus', '/org/freedesktop/DBus',
+         'org.freedesktop.DBus.NameHasOwner', 'string:org.a11y.Bus'], capture_output=True, text=True).stdout
 
 
 try:
-    start(['/usr/libexec/at-spi-bus-launcher', '--launch-immediately'])
-    time.sleep(0.5)
-    game('miny', 'Miny', miny)
-    game('pexeso', 'Pexeso', pexeso)
+    start('/usr/libexec/at-spi-bus-launcher', '--launch-immediately')
+    within(10, bus_up)  # a game started before would not find it
+    for program, check in (('miny', miny), ('pexeso', pexeso)):
+        start(os.path.join(sys.argv[1], program), QT_QPA_PLATFORM='xcb', QT_LINUX_ACCESSIBILITY_ALWAYS_ON='1')
+        frame = within(10, lambda: window(program))
+        if not frame:
+            fail('%s is not a frame named %s on the accessibility bus' % (program, program.capitalize()))
+        else:
+            check(frame)
+        game = started.pop()
+        game.terminate()
+        game.wait()
 finally:
     for process in started:
         process.terminate()

@@ -11,23 +11,7 @@
 #   check_display.sh GAMES_FOLDER
 set -u
 games=$1
-shots=$(cd "$(dirname "$0")/../docs/screenshots" && pwd)
-for tool in Xvfb xdotool import compare dbus-run-session /usr/libexec/at-spi-bus-launcher; do
-    command -v $tool >/dev/null || { echo "FAIL: $tool is missing (./go test installs it)"; exit 1; }
-done
-scratch=$(mktemp -d)
-pids=()
-trap 'kill "${pids[@]}" 2>/dev/null; wait; rm -rf "$scratch"' EXIT
-status=0
-fail() { echo "FAIL: $1"; status=1; }
-# within SECONDS COMMAND...: retries COMMAND until it succeeds or time is up.
-within() {
-    local deadline=$((SECONDS + $1))
-    until "${@:2}"; do
-        [ $SECONDS -lt $deadline ] || return 1
-        sleep 0.1
-    done
-}
+. "$(dirname "$0")/display_helpers.sh" Xvfb xdotool import compare dbus-run-session /usr/libexec/at-spi-bus-launcher
 # The window is a committed screenshot, or unlike it in a region (the whole by default).
 shows() { import -window "$window" "$scratch/now.png" && compare -metric AE "$scratch/now.png" "$shots/$1.png" null: 2>/dev/null; }
 differs() {

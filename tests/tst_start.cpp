@@ -1,9 +1,12 @@
-// Both games as they start: their windows, the mine counter's captions, the
-// deal of the cards, the seeding of the random source and the card table's
-// height.
+// Both games as they start: their windows, what a screen reader finds in
+// them, the keyboard's cursor on every picture, the mine counter's captions,
+// the deal of the cards, the seeding of the random source and the card
+// table's height.
 #include "minyfield.h"
 #include "pexesoplayer.h"
 #include "screenreader.h"
+
+#include "keyboardgrid.h"
 
 #include <QAccessibleTableInterface>
 
@@ -24,6 +27,72 @@ public:
 private:
     int &seedings_;
 };
+
+// A loaded game of either kind: its window, its cells or card places, their
+// picture sources, and the element of the first cell.
+struct Game
+{
+    std::unique_ptr<rt::Form> form;
+    rt::ImageArray *cells;
+    rt::ImageArray *sources;
+    int first;
+};
+
+Game loadGame(bool cards)
+{
+    support::useSeed(1);
+    if (cards) {
+        auto game = std::make_unique<pexeso::Form1>();
+        game->Load();
+        rt::ImageArray *cells = &game->Image3, *sources = &game->Image2;
+        return {std::move(game), cells, sources, 0};
+    }
+    auto game = support::seededMineGame(1);
+    rt::ImageArray *cells = &game->Image3, *sources = &game->Image2;
+    return {std::move(game), cells, sources, 1};
+}
+
+QImage render(QWidget *window, int scale)
+{
+    QImage image(window->size() * scale, QImage::Format_RGB32);
+    image.setDevicePixelRatio(scale);
+    window->render(&image);
+    image.setDevicePixelRatio(1);
+    return image;
+}
+
+// A change anyone sees: one of the colour channels moves by half its range.
+bool standsOut(QRgb a, QRgb b)
+{
+    return std::max({std::abs(qRed(a) - qRed(b)), std::abs(qGreen(a) - qGreen(b)), std::abs(qBlue(a) - qBlue(b))})
+        >= 128;
+}
+
+// Whether every pixel along each edge of the cell, or the one just inside
+// it, stands out from what lies beneath, the corners aside.
+bool allRound(const QImage &with, const QImage &without, const QRect &cell)
+{
+    const auto either = [&](QPoint at, QPoint inward) {
+        return standsOut(with.pixel(at), without.pixel(at)) || standsOut(with.pixel(at + inward), without.pixel(at + inward));
+    };
+    for (int x = cell.left() + 1; x < cell.right(); ++x)
+        if (!either({x, cell.top()}, {0, 1}) || !either({x, cell.bottom()}, {0, -1}))
+            return false;
+    for (int y = cell.top() + 1; y < cell.bottom(); ++y)
+        if (!either({cell.left(), y}, {1, 0}) || !either({cell.right(), y}, {-1, 0}))
+            return false;
+    return true;
+}
+
+// Nothing else on the field changed.
+bool onlyInside(const QImage &with, const QImage &without, const QRect &cell, const QRect &field)
+{
+    for (int y = field.top(); y <= field.bottom(); ++y)
+        for (int x = field.left(); x <= field.right(); ++x)
+            if (!cell.contains(x, y) && with.pixel(x, y) != without.pixel(x, y))
+                return false;
+    return true;
+}
 
 // A fixed window with a title, a minimize button, no maximize button and an icon.
 void verifyWindow(QWidget *window, const QString &title)
@@ -137,7 +206,7 @@ private slots:
     // What a screen reader finds as each window starts: its controls in the
     // order in which they lie, the field or the cards as a table whose cells
     // lie where the table says, each named by its picture, and what it says
-    // of each picture of the set.
+    // of each picture of the set and of the face button's.
     void accessibleWindow_data()
     {
         QTest::addColumn<bool>("cards");
@@ -147,7 +216,8 @@ private slots:
             << QStringList{"frame 'Miny'", "label '54 miny'", "check box '54 miny'", "push button 'Nová hra' (hra běží)",
                            "label '0s'", "table 'Minové pole' 20 x 20", "notification ''"}
             << QStringList{"1", "2", "3", "4", "5", "6", "7", "8", "zakryté", "prázdné", "vlajka", "otazník", "mina",
-                           "zasažená mina", "chybná vlajka", "hra běží", "hra běží", "prohra!", "výhra!", "hra běží"};
+                           "zasažená mina", "chybná vlajka", "hra běží", "hra běží", "prohra!", "výhra!", "hra běží",
+                           "hra běží"};
         QTest::newRow("pexeso") << true
             << QStringList{"frame 'Pexeso'", "table 'Stůl' 6 x 6", "status bar 'N...nová hra'", "notification ''"}
             << QStringList{"prázdné místo", "rubem nahoru", "komár 1", "sladkosti 2", "medvídek 3", "špagety 4",
@@ -161,43 +231,63 @@ private slots:
         QFETCH(QStringList, outline);
         QFETCH(QStringList, pictures);
         support::ScreenReader reader;
-        support::useSeed(1);
-        std::unique_ptr<rt::Form> form;
-        rt::ImageArray *cells = nullptr;
+        const Game game = loadGame(cards);
         QStringList spoken;
-        const auto say = [&](rt::ImageArray &sources, int last) {
-            for (int k = 0; k <= last; ++k) {
-                const rt::Spoken &s = sources(k).picture().spoken();
+        for (rt::ImageArray *sources : {game.sources, cards ? nullptr : &static_cast<miny::Form1 &>(*game.form).Image1})
+            for (int k = 0; sources && k <= sources->upperBound(); ++k) {
+                const rt::Spoken &s = (*sources)(k).picture().spoken();
                 spoken << QString::fromStdString(s.name) + (s.announced ? "!" : "");
             }
-        };
-        if (cards) {
-            auto game = std::make_unique<pexeso::Form1>();
-            game->Load();
-            say(game->Image2, 19);
-            cells = &game->Image3;
-            form = std::move(game);
-        } else {
-            auto game = support::seededMineGame(1);
-            say(game->Image2, 14);
-            say(game->Image1, 4);
-            cells = &game->Image3;
-            form = std::move(game);
-        }
         QCOMPARE(spoken, pictures);
-        form->Show();
-        QVERIFY(QTest::qWaitForWindowExposed(form->window()));
-        QCOMPARE(support::ScreenReader::outline(form->window()), outline);
-        QAccessibleTableInterface *table = support::ScreenReader::table(form->window());
+        QWidget *window = game.form->window();
+        game.form->Show();
+        QVERIFY(QTest::qWaitForWindowExposed(window));
+        QCOMPARE(support::ScreenReader::outline(window), outline);
+        QAccessibleTableInterface *table = support::ScreenReader::table(window);
         for (int row = 0; row < table->rowCount(); ++row)
             for (int column = 0; column < table->columnCount(); ++column) {
-                const rt::Image &image = (*cells)(cards ? column * 6 + row : row * 20 + column + 1);
+                const QRect area = (*game.cells)(cards ? column * 6 + row : row * 20 + column + 1).pixelRect();
                 QAccessibleInterface *cell = table->cellAt(row, column);
-                QCOMPARE(cell->rect(), QRect(form->window()->mapToGlobal(image.pixelRect().topLeft()), image.pixelRect().size()));
-                QCOMPARE(cell->text(QAccessible::Name), pictures[1 + !cards * 7]);
-                QCOMPARE(support::ScreenReader::of(form->window())->childAt(cell->rect().center().x(), cell->rect().center().y())
-                             ->childAt(cell->rect().center().x(), cell->rect().center().y()), cell);
+                QCOMPARE(cell->rect(), QRect(window->mapToGlobal(area.topLeft()), area.size()));
+                QCOMPARE(cell->text(QAccessible::Name), pictures[cards ? 1 : 8]);
+                const QPoint middle = cell->rect().center();
+                QCOMPARE(support::ScreenReader::of(window)->childAt(middle.x(), middle.y())->childAt(middle.x(), middle.y()),
+                         cell);
             }
+    }
+
+    // The keyboard's cursor over every picture a cell or a card place can
+    // show, on the first cell, where an arrow key shows it: it stands out all
+    // round, it stays inside the cell, and at twice the scale it is the same
+    // drawing with every pixel doubled.
+    void cursorVisible_data()
+    {
+        QTest::addColumn<bool>("cards");
+        QTest::addColumn<int>("picture");
+        for (int k = 0; k <= 14; ++k)
+            QTest::addRow("miny, Image2(%d)", k) << false << k;
+        for (int k = 0; k <= 19; ++k)
+            QTest::addRow("pexeso, Image2(%d)", k) << true << k;
+    }
+    void cursorVisible()
+    {
+        QFETCH(bool, cards);
+        QFETCH(int, picture);
+        const Game game = loadGame(cards);
+        rt::Image &cell = (*game.cells)(game.first);
+        cell.setPicture((*game.sources)(picture).picture());
+        QWidget *window = game.form->window();
+        game.form->Show();
+        QVERIFY(QTest::qWaitForWindowActive(window));
+        const QImage without = render(window, 1);
+        support::keyClick(window, Qt::Key_Down);
+        const QImage with = render(window, 1);
+        const QRect area = cell.pixelRect();
+        QVERIFY(allRound(with, without, area));
+        QVERIFY(onlyInside(with, without, area, game.cells->keyboardGrid()->geometry()));
+        const QRect around = area.adjusted(-2, -2, 2, 2) & window->rect();
+        const QRect doubled(around.topLeft() * 2, around.size() * 2);
+        QCOMPARE(render(window, 2).copy(doubled), with.copy(around).scaled(doubled.size()));
     }
 
     // The card table grows only when the grid's bottom (6480 twips) passes its height.
