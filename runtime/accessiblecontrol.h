@@ -1,7 +1,7 @@
 #pragma once
 
 #include <QAccessibleActionInterface>
-#include <QAccessibleInterface>
+#include "accessibleleaf.h"
 
 namespace rt {
 
@@ -12,23 +12,16 @@ class GraphicControl;
 // as a button of that name that its picture describes and that can be pressed.
 // Controls that say nothing (shapes, images of unspoken pictures) and hidden
 // ones stay out of the window's accessible children.
-class AccessibleControl : public QAccessibleInterface, public QAccessibleActionInterface
+class AccessibleControl : public AccessibleLeaf, public QAccessibleActionInterface
 {
 public:
     explicit AccessibleControl(GraphicControl *control) : control_(control) {}
 
     static bool speaks(const GraphicControl &control);
 
-    bool isValid() const override { return true; }
-    QObject *object() const override { return nullptr; }
     QWindow *window() const override;
     QAccessibleInterface *parent() const override;
-    QAccessibleInterface *child(int) const override { return nullptr; }
-    int childCount() const override { return 0; }
-    int indexOfChild(const QAccessibleInterface *) const override { return -1; }
-    QAccessibleInterface *childAt(int, int) const override { return nullptr; }
     QString text(QAccessible::Text t) const override;
-    void setText(QAccessible::Text, const QString &) override {}
     QRect rect() const override;
     QAccessible::Role role() const override;
     QAccessible::State state() const override;
