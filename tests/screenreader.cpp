@@ -1,11 +1,16 @@
 #include "screenreader.h"
 
+#include "image.h"
+#include "imagearray.h"
+#include "keyboardgrid.h"
+
 #include <QAccessibleTableInterface>
 #include <QWidget>
 #include <private/qguiapplication_p.h>
 #include <qpa/qplatformaccessibility.h>
 #include <qpa/qplatformintegration.h>
 
+#include <algorithm>
 #include <map>
 
 namespace support {
@@ -62,6 +67,36 @@ QStringList ScreenReader::names(QAccessible::Event type, QAccessible::Role role)
         if (event.type == type && event.role == role)
             names << event.name;
     return names;
+}
+
+QStringList ScreenReader::cellNames(QWidget *window)
+{
+    QAccessibleTableInterface *cells = table(window);
+    QStringList names;
+    for (int row = 0; row < cells->rowCount(); ++row)
+        for (int column = 0; column < cells->columnCount(); ++column)
+            names << cells->cellAt(row, column)->text(QAccessible::Name);
+    return names;
+}
+
+QString ScreenReader::unheard(const rt::ImageArray &cells, const QStringList &before, std::size_t mark) const
+{
+    const rt::KeyboardGrid *grid = cells.keyboardGrid();
+    const QStringList names = cellNames(grid->window());
+    for (int n = 0; n < names.size(); ++n) {
+        const QPoint cell(n % grid->columns(), n / grid->columns());
+        const auto told = std::any_of(heard.begin() + long(mark), heard.end(), [&](const Heard &h) {
+            return h.type == QAccessible::NameChanged && QPoint(h.column, h.row) == cell;
+        });
+        if (names[n].toStdString() != grid->imageAt(cell)->picture().spoken().name)
+            return QString("cell %1,%2 reads %3").arg(cell.x()).arg(cell.y()).arg(names[n]);
+        if (names[n] != before.value(n) && grid->window()->isVisible() && !told)
+            return QString("not told that cell %1,%2 changed").arg(cell.x()).arg(cell.y());
+    }
+    const auto focus = std::find_if(heard.rbegin(), heard.rend(), [](auto &h) { return h.type == QAccessible::Focus; });
+    if (grid->cursorShown() && (focus == heard.rend() || QPoint(focus->column, focus->row) != grid->cursor()))
+        return "the focus is not on the cell under the cursor";
+    return {};
 }
 
 QAccessibleInterface *ScreenReader::of(QWidget *window)

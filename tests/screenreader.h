@@ -8,6 +8,10 @@
 class QAccessibleTableInterface;
 class QWidget;
 
+namespace rt {
+class ImageArray;
+}
+
 namespace support {
 
 // Listens as a screen reader does, for as long as it lives: the toolkit's
@@ -33,6 +37,14 @@ public:
     std::vector<Heard> heard;
     // The names of the events of a type about objects of a role, in order.
     QStringList names(QAccessible::Event type, QAccessible::Role role) const;
+    // What the reader does not read or was not told of a window's keyboard
+    // grid, or an empty text: each cell must read as the picture it shows,
+    // each cell that reads otherwise than before must have been told of since
+    // the record stood at mark, and while the cursor shows, the last focus
+    // must be on the cell under it.
+    QString unheard(const rt::ImageArray &cells, const QStringList &before, std::size_t mark) const;
+    // The cells of a window's table as they read, row by row.
+    static QStringList cellNames(QWidget *window);
 
     // The accessible object of a window, and of its table.
     static QAccessibleInterface *of(QWidget *window);

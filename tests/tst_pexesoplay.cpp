@@ -1,9 +1,7 @@
-#include "keyboardgrid.h"
 #include "messagebox.h"
 #include "pexesoplayer.h"
 #include "screenreader.h"
 
-#include <QAccessibleTableInterface>
 
 #include <QApplication>
 #include <QKeyEvent>
@@ -76,40 +74,6 @@ class PexesoPlayTest : public QObject
         QVERIFY2(broken.isEmpty(), qPrintable(broken));
     }
 
-    // The places as a screen reader reads them, in the order of their numbers.
-    QStringList placeNames()
-    {
-        QAccessibleTableInterface *table = support::ScreenReader::table(form->window());
-        QStringList names;
-        for (int n = 0; n <= 35; ++n)
-            names << table->cellAt(n % 6, n / 6)->text(QAccessible::Name);
-        return names;
-    }
-
-    // What a screen reader reads after an event, and what it was told of it:
-    // every place by its picture, told of each place read otherwise than
-    // before, since the reader's record stood at mark, and the focus on the
-    // place under the cursor where it shows.
-    QString unheard(const QStringList &before, std::size_t mark)
-    {
-        const QStringList names = placeNames();
-        for (int n = 0; n <= 35; ++n) {
-            if (names[n].toStdString() != form->Image3(n).picture().spoken().name)
-                return QString("place %1 is read as %2").arg(n).arg(names[n]);
-            const auto told = std::any_of(reader->heard.begin() + long(mark), reader->heard.end(), [&](auto &h) {
-                return h.type == QAccessible::NameChanged && h.row == n % 6 && h.column == n / 6;
-            });
-            if (names[n] != before[n] && !told)
-                return QString("not told that place %1 changed").arg(n);
-        }
-        const rt::KeyboardGrid *grid = form->Image3.keyboardGrid();
-        const auto focus = std::find_if(reader->heard.rbegin(), reader->heard.rend(),
-                                        [](auto &h) { return h.type == QAccessible::Focus; });
-        if (grid->cursorShown() && (focus == reader->heard.rend() || QPoint(focus->column, focus->row) != grid->cursor()))
-            return "the focus is not on the place under the cursor";
-        return {};
-    }
-
 private slots:
     void init()
     {
@@ -167,7 +131,7 @@ private slots:
         const support::PexesoSnapshot before = snapshot(*form);
         const std::size_t shown = messages->shown.size();
         const std::size_t mark = reader->heard.size();
-        const QStringList namesBefore = placeNames();
+        const QStringList namesBefore = support::ScreenReader::cellNames(form->window());
         const int resolving = resolvingClicks.indexOf(event);
         if (event == "held N") { // a second deal would run out of draws
             std::vector<float> oneDeal;
@@ -208,7 +172,7 @@ private slots:
             QVERIFY(snapshot(*form).cardof != before.cardof);
             QCOMPARE(snapshot(*form).counters, std::vector<int>({18, 0, 0, 0}));
         }
-        QCOMPARE(unheard(namesBefore, mark), QString());
+        QCOMPARE(reader->unheard(form->Image3, namesBefore, mark), QString());
         verifyInvariants();
     }
 
