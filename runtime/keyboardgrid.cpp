@@ -57,6 +57,8 @@ KeyboardGrid::KeyboardGrid(const QString &name, ImageArray &images, int columns,
 
 Image *KeyboardGrid::imageAt(QPoint cell) const
 {
+    if (cell.x() < 0 || cell.x() >= columns_ || cell.y() < 0 || cell.y() >= rows_)
+        return nullptr;
     const int index = elements_[std::size_t(cell.y() * columns_ + cell.x())];
     return images_.exists(index) ? &images_(index) : nullptr;
 }

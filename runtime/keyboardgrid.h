@@ -37,7 +37,8 @@ public:
     const QString &name() const { return name_; }
     int columns() const { return columns_; }
     int rows() const { return rows_; }
-    // The element in a cell, if it exists; the cell of an element, or (-1, -1).
+    // The element in a cell, if the cell and the element exist; the cell of
+    // an element, or (-1, -1).
     Image *imageAt(QPoint cell) const;
     QPoint cellOf(int index) const;
 

@@ -244,6 +244,7 @@ private slots:
         QVERIFY(QTest::qWaitForWindowExposed(window));
         QCOMPARE(support::ScreenReader::outline(window), outline);
         QAccessibleTableInterface *table = support::ScreenReader::table(window);
+        QVERIFY(!table->cellAt(table->rowCount(), 0) && !table->cellAt(0, -1));
         for (int row = 0; row < table->rowCount(); ++row)
             for (int column = 0; column < table->columnCount(); ++column) {
                 const QRect area = (*game.cells)(cards ? column * 6 + row : row * 20 + column + 1).pixelRect();
