@@ -17,8 +17,9 @@
 // A damage object on the root window, made before any program starts,
 // reports every drawing on the screen, whichever window it went into, so no
 // drawing can be missed however soon a window is mapped and drawn. The
-// server reports a drawing before it carries out the next request, so a
-// request sent after the last report (a grab, say) sees the frame whole.
+// server carries out one request at a time and reports a drawing while it
+// carries it out, so a request sent after the last report (a grab, say)
+// sees the frame whole.
 class FrameWatcher
 {
 public:
@@ -27,7 +28,7 @@ public:
         long long mappedAt = 0;   // on the monotonic clock
         long long completeAt = 0; // the report that covered the last pixel
         xcb_window_t window = 0;
-        int x = 0; // on the screen
+        int x = 0;                // on the screen
         int y = 0;
         int width = 0;
         int height = 0;

@@ -50,7 +50,7 @@ box() { # game
 }
 box miny
 box pexeso
-echo "  for reference, a box opened at once, while the fonts are still loading:"
+echo "  for reference, a box opened at once, before the program has loaded the fonts:"
 for game in miny pexeso; do
     printf '  %-7s %s ms\n' "$game" "$("$b/messagebox_$game" 0 2>/dev/null | sed -n 's/^box_mapped_ms=//p')"
 done
