@@ -19,7 +19,8 @@
 // process is stopped at its first complete frame, lets the program run on
 // until its window has been left alone for a while, grabs it again, and
 // fails unless the two are the same. The third ends the program with SIGTERM
-// at its first complete frame, for a profiler it runs under (valgrind).
+// at its first complete frame, for a profiler that runs it in its own
+// process (valgrind).
 // STARTUP_PROBE_TRACE=1 in the environment prints every event the last two
 // see.
 #include "framewatcher.h"
@@ -317,15 +318,15 @@ int endAtFirstFrame(FrameWatcher &watcher, int argc, char *argv[])
 
 int main(int argc, char *argv[])
 {
-    if (argc >= 3 && (std::strcmp(argv[1], "--check") == 0 || std::strcmp(argv[1], "--end-at-frame") == 0)) {
-        FrameWatcher watcher;
-        if (watcher.problem()) {
-            std::fprintf(stderr, "startup_probe: %s\n", watcher.problem());
-            return 2;
-        }
-        return std::strcmp(argv[1], "--check") == 0 ? checkFrame(watcher, argc - 2, argv + 2)
-                                                    : endAtFirstFrame(watcher, argc - 2, argv + 2);
+    FrameWatcher watcher;
+    if (watcher.problem()) {
+        std::fprintf(stderr, "startup_probe: %s\n", watcher.problem());
+        return 2;
     }
+    if (argc >= 3 && std::strcmp(argv[1], "--check") == 0)
+        return checkFrame(watcher, argc - 2, argv + 2);
+    if (argc >= 3 && std::strcmp(argv[1], "--end-at-frame") == 0)
+        return endAtFirstFrame(watcher, argc - 2, argv + 2);
 
     std::vector<char *> bare, game;
     int i = 4;
@@ -345,11 +346,6 @@ int main(int argc, char *argv[])
     const int rounds = std::max(1, std::atoi(argv[2]));
     const int seriesCount = std::max(1, std::atoi(argv[3]));
 
-    FrameWatcher watcher;
-    if (watcher.problem()) {
-        std::fprintf(stderr, "startup_probe: %s\n", watcher.problem());
-        return 2;
-    }
     std::vector<double> timeRatios, memoryRatios;
     for (int k = 1; k <= seriesCount; ++k) {
         Ratios ratios;
