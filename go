@@ -4,7 +4,7 @@
 #   ./go miny | ./go pexeso   build and start a game
 #   ./go test                 build and run the whole test suite
 #   ./go test-sanitized       the same under AddressSanitizer + UndefinedBehaviorSanitizer
-#   ./go bench [SECONDS]      build and run the benchmarks (idle measured over SECONDS, 60)
+#   ./go bench [SECONDS]      build the release and run the benchmarks (idle measured over SECONDS, 60)
 #   ./go soak [EVENTS]        a million random events per game under the sanitizers
 #   ./go screenshots          remake the README's screenshots under Xvfb
 #   ./go faults               prove the suite catches a set of deliberate faults
@@ -51,7 +51,7 @@ build() { # folder, cmake options...
 # build the games and the tests use stays as it is. Every time stamp comes from
 # the last commit (or, outside a clone, from the changelog), so that the same
 # sources give the same package wherever and whenever they are built.
-package() {
+release_build() {
     if [ -z "${SOURCE_DATE_EPOCH:-}" ]; then
         SOURCE_DATE_EPOCH=$(git log -1 --format=%ct 2>/dev/null \
             || dpkg-parsechangelog -l packaging/changelog -STimestamp)
@@ -62,6 +62,10 @@ package() {
     [ "$(cat build-release/source-date-epoch 2>/dev/null)" = "$SOURCE_DATE_EPOCH" ] || rm -rf build-release
     mkdir -p build-release && echo "$SOURCE_DATE_EPOCH" >build-release/source-date-epoch
     build build-release -DCMAKE_BUILD_TYPE=Release -DWARNINGS_AS_ERRORS="${WARNINGS_AS_ERRORS:-OFF}"
+}
+
+package() {
+    release_build
     (cd build-release && rm -f ./*.deb && cpack >cpack.log 2>&1) || { cat build-release/cpack.log; exit 1; }
 }
 
@@ -88,10 +92,13 @@ case "${1:-}" in
             ctest --output-on-failure -j "$(nproc)"
         ;;
     bench)
-        packages+=(xvfb xauth)
+        # The start-up probe watches the programs' windows on the display
+        # server through its damage extension.
+        packages+=(xvfb xauth libxcb-damage0-dev)
         install_missing
-        build build
-        xvfb-run -a bench/run.sh build "${2:-60}"
+        # The programs as they are shipped: the package's release build.
+        release_build
+        xvfb-run -a bench/run.sh build-release "${2:-60}"
         ;;
     soak)
         install_missing

@@ -1,5 +1,5 @@
 #include "boxprobe.h"
-#include "firstpaint.h"
+#include "monotonicclock.h"
 
 #include <QAbstractButton>
 #include <QApplication>

@@ -1,12 +1,14 @@
 #!/usr/bin/env bash
 # Runs every benchmark against a build folder and prints the figures the
 # README's Performance section quotes, each with its target where it has one.
-# Needs a display: run it under xvfb-run.
-#   bench/run.sh [BUILD [IDLE_SECONDS]]   STARTUP_RUNS (100) and BOX_RUNS (7) in the environment
+# Needs a display without a window manager: run it under xvfb-run.
+#   bench/run.sh [BUILD [IDLE_SECONDS]]
+# STARTUP_ROUNDS (80), STARTUP_SERIES (3) and BOX_RUNS (7) in the environment.
 set -euo pipefail
-build=${1:-build}
+build=${1:-build-release}
 idle_seconds=${2:-60}
-startup_runs=${STARTUP_RUNS:-100}
+startup_rounds=${STARTUP_ROUNDS:-80}
+startup_series=${STARTUP_SERIES:-3}
 box_runs=${BOX_RUNS:-7}
 b="$build/bench"
 
@@ -17,9 +19,18 @@ echo "== In-process figures (Google Benchmark, offscreen)"
 QT_QPA_PLATFORM=offscreen "$b/bench_miny"
 
 echo
-echo "== Start-up to the first painted frame and peak resident memory, against a bare window of the same client size"
-"$b/startup_runner" miny "$startup_runs" "$b/startup_bare" 300 331 -- "$b/startup_miny"
-"$b/startup_runner" pexeso "$startup_runs" "$b/startup_bare" 434 452 -- "$b/startup_pexeso"
+echo "== Start-up of the programs as shipped, seen on the display server: from starting the process to its"
+echo "   window's first complete frame, and the peak resident memory then, against a bare window of the same"
+echo "   client size; $startup_series series of $startup_rounds rounds"
+"$b/startup_probe" miny "$startup_rounds" "$startup_series" "$b/startup_bare" 300 331 -- "$build/miny/miny"
+"$b/startup_probe" pexeso "$startup_rounds" "$startup_series" "$b/startup_bare" 434 452 -- "$build/pexeso/pexeso"
+echo "  The first complete frame is the whole frame: the window then, with the program stopped, and once it has"
+echo "  been left alone for half a second"
+checked=0
+for program in "$build/miny/miny" "$build/pexeso/pexeso" "$b/startup_bare 300 331" "$b/startup_bare 434 452"; do
+    # shellcheck disable=SC2086 # the bare window's size comes with it
+    "$b/startup_probe" --check $program || checked=1
+done
 
 echo
 echo "== The first message box of a run: from the event that opens it to the box mapped on screen"
@@ -39,7 +50,7 @@ box() { # game
 }
 box miny
 box pexeso
-echo "  for reference, a box opened at once, while the fonts are still loading:"
+echo "  for reference, a box opened at once, before the program has loaded the fonts:"
 for game in miny pexeso; do
     printf '  %-7s %s ms\n' "$game" "$("$b/messagebox_$game" 0 2>/dev/null | sed -n 's/^box_mapped_ms=//p')"
 done
@@ -49,3 +60,4 @@ echo "== Idle: a running game of miny left alone"
 "$b/idle_miny" "$idle_seconds" 2>/dev/null
 echo
 echo "== Load at the end: $(cut -d' ' -f1-3 /proc/loadavg)"
+exit "$checked"

@@ -6,6 +6,7 @@
 #include <QImageReader>
 #include <QMessageBox>
 #include <QThreadPool>
+#include <QTimer>
 
 namespace rt {
 
@@ -52,6 +53,12 @@ void waitForPreparation()
     QThreadPool::globalInstance()->waitForDone();
 }
 
+// Long before a player can bring up the first box, and late enough that the
+// loading neither competes with the display server while it puts the
+// window's first frame on the screen nor adds to the memory the program
+// holds then.
+constexpr int preparationDelayMs = 250;
+
 } // namespace
 
 // Everything else the programs draw is in their own pixel font and their own
@@ -71,7 +78,7 @@ void prepareMessageBoxes()
     started = true;
     // The loading must be over before the application object is gone.
     qAddPostRoutine(waitForPreparation);
-    QThreadPool::globalInstance()->start(loadWhatBoxesNeed);
+    QTimer::singleShot(preparationDelayMs, qApp, [] { QThreadPool::globalInstance()->start(loadWhatBoxesNeed); });
 }
 
 void MsgBox(const std::string &prompt, const std::string &title)

@@ -11,7 +11,7 @@ void MsgBox(const std::string &prompt, const std::string &title);
 
 // Loads, off the GUI thread, the system fonts and the plugins a message box
 // needs, so that the first box opens at once. A window calls it once it is
-// on screen.
+// on screen; the loading begins a quarter of a second later.
 void prepareMessageBoxes();
 
 // Tests replace the box with a function that records what it would show.
