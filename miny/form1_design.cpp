@@ -38,7 +38,7 @@ const std::array<Asset, 5> facePictures = {{
 
 rt::Picture asset(const std::string &name, rt::Spoken spoken = {})
 {
-    return rt::LoadPicture(":/miny/" + name + ".png", std::move(spoken));
+    return rt::LoadPicture(":/miny/" + name + ".png", spoken);
 }
 
 rt::Picture asset(const Asset &picture)

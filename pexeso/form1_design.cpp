@@ -13,15 +13,16 @@ namespace pexeso {
 
 namespace {
 
-rt::Picture asset(const std::string &name, const std::string &spoken = "")
+rt::Picture asset(const std::string &name, std::string_view spoken = {})
 {
     return rt::LoadPicture(":/pexeso/" + name + ".png", {spoken});
 }
 
 // What a screen reader says of each face: its motif and its number.
-const std::array<const char *, 18> motifs = {
-    "komár", "sladkosti", "medvídek", "špagety", "sněhulák", "motýl", "žába", "pavouk", "ryba",
-    "větvička", "bubny", "masožravka", "houba", "židle a stůl", "hodiny", "srdce", "žárovka", "strom",
+const std::array<const char *, 18> faceNames = {
+    "komár 1", "sladkosti 2", "medvídek 3", "špagety 4", "sněhulák 5", "motýl 6", "žába 7", "pavouk 8",
+    "ryba 9", "větvička 10", "bubny 11", "masožravka 12", "houba 13", "židle a stůl 14", "hodiny 15",
+    "srdce 16", "žárovka 17", "strom 18",
 };
 
 const char *const faceDown = "rubem nahoru";
@@ -37,7 +38,7 @@ rt::Picture sourcePicture(int k)
     const int face = k - 1;
     std::string name = face < 10 ? "face0" : "face";
     name += std::to_string(face);
-    return asset(name, std::string(motifs[std::size_t(face - 1)]) + " " + std::to_string(face));
+    return asset(name, faceNames[std::size_t(face - 1)]);
 }
 
 } // namespace

@@ -13,9 +13,19 @@
 
 #include <QAccessible>
 
+#include <unordered_map>
+
 namespace rt {
 
 namespace {
+
+// Kept beside the controls, so that controls that are never read cost nothing.
+struct Readable
+{
+    QAccessible::Id id = 0;
+    std::string name; // of its own
+};
+std::unordered_map<const GraphicControl *, Readable> readable;
 
 QAccessibleInterface *makeAccessible(const QString &, QObject *object)
 {
@@ -23,7 +33,7 @@ QAccessibleInterface *makeAccessible(const QString &, QObject *object)
         return new AccessibleForm(window);
     if (auto *grid = dynamic_cast<KeyboardGrid *>(object))
         return new AccessibleGrid(grid);
-    return accessibleStatusBar(object);
+    return nullptr;
 }
 
 void tell(QAccessibleInterface *interface, QAccessible::Event type)
@@ -49,19 +59,36 @@ void installAccessibility()
 
 QAccessibleInterface *accessibleControl(GraphicControl &control)
 {
-    if (control.accessibleId())
-        return QAccessible::accessibleInterface(control.accessibleId());
+    QAccessible::Id &id = readable[&control].id;
+    if (id)
+        return QAccessible::accessibleInterface(id);
     auto *image = dynamic_cast<Image *>(&control);
     QAccessibleInterface *interface = image && image->keyboardGrid() ? new AccessibleCell(image)
                                                                      : new AccessibleControl(&control);
-    control.setAccessibleId(QAccessible::registerAccessibleInterface(interface));
+    id = QAccessible::registerAccessibleInterface(interface);
     return interface;
 }
 
 void forgetAccessible(GraphicControl &control)
 {
-    QAccessible::deleteAccessibleInterface(control.accessibleId());
-    control.setAccessibleId(0);
+    const auto known = readable.find(&control);
+    if (known == readable.end())
+        return;
+    if (known->second.id)
+        QAccessible::deleteAccessibleInterface(known->second.id);
+    readable.erase(known);
+}
+
+void setAccessibleName(GraphicControl &control, const std::string &name)
+{
+    readable[&control].name = name;
+}
+
+const std::string &accessibleName(const GraphicControl &control)
+{
+    static const std::string none;
+    const auto known = readable.find(&control);
+    return known == readable.end() ? none : known->second.name;
 }
 
 QAccessibleInterface *accessibleAnnouncement(FormWindow &window)
@@ -71,15 +98,14 @@ QAccessibleInterface *accessibleAnnouncement(FormWindow &window)
     return QAccessible::accessibleInterface(window.announcementId());
 }
 
-// A window tells nothing before it is shown: it is being laid out.
 void pictureShown(Image &image, const Picture &previous)
 {
     const Spoken &spoken = image.picture().spoken();
     const Spoken &before = previous.spoken();
-    if (!image.formWindow()->isVisible() || spoken.name == before.name)
+    if (spoken.name == before.name)
         return;
     if (spoken.announced || before.announced)
-        announce(*image.formWindow(), spoken.announced ? spoken.name : std::string());
+        announce(*image.formWindow(), spoken.announced ? std::string(spoken.name) : std::string());
     if (QAccessible::isActive() && (image.keyboardGrid() || AccessibleControl::speaks(image)))
         tell(accessibleControl(image),
              image.accessibleName().empty() ? QAccessible::NameChanged : QAccessible::DescriptionChanged);
@@ -87,7 +113,7 @@ void pictureShown(Image &image, const Picture &previous)
 
 void captionChanged(Label &label)
 {
-    if (label.formWindow()->isVisible() && QAccessible::isActive() && AccessibleControl::speaks(label))
+    if (QAccessible::isActive() && AccessibleControl::speaks(label))
         tell(accessibleControl(label), QAccessible::NameChanged);
 }
 

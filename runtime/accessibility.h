@@ -3,7 +3,6 @@
 #include <string>
 
 class QAccessibleInterface;
-class QObject;
 
 namespace rt {
 
@@ -23,17 +22,18 @@ class Picture;
 void installAccessibility();
 
 // The accessible object of a graphic control, made on the first request; a
-// control's object goes with the control.
+// control's object, and the name of its own, go with the control.
 QAccessibleInterface *accessibleControl(GraphicControl &control);
 void forgetAccessible(GraphicControl &control);
-// What the window announces; and the status bar, from the status bar's own file.
+void setAccessibleName(GraphicControl &control, const std::string &name);
+const std::string &accessibleName(const GraphicControl &control);
+// What the window announces.
 QAccessibleInterface *accessibleAnnouncement(FormWindow &window);
-QAccessibleInterface *accessibleStatusBar(QObject *object);
 
-// An image shows another picture: a cell or an image is named anew, a button
-// described anew, and an announced picture announced in its window.
+// An image of a shown window shows another picture: a cell or an image is
+// named anew, a button described anew, and an announced picture announced.
 void pictureShown(Image &image, const Picture &previous);
-void captionChanged(Label &label);
+void captionChanged(Label &label); // of a shown window
 // The keyboard's cursor came to another cell, or its grid took the keyboard.
 void cursorMoved(KeyboardGrid &grid);
 

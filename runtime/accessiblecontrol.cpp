@@ -48,7 +48,8 @@ QString AccessibleControl::text(QAccessible::Text t) const
     const Image *image = asImage(control_);
     if (!image)
         return {};
-    const QString spoken = QString::fromStdString(image->picture().spoken().name);
+    const std::string_view name = image->picture().spoken().name;
+    const QString spoken = QString::fromUtf8(name.data(), qsizetype(name.size()));
     if (isButton())
         return t == QAccessible::Name ? QString::fromStdString(image->accessibleName())
             : t == QAccessible::Description ? spoken : QString();

@@ -18,26 +18,24 @@ FormWindow *AccessibleForm::formWindow() const
 
 std::vector<QAccessibleInterface *> AccessibleForm::children() const
 {
+    // Row by row, each row from the left: controls whose heights overlap lie
+    // in one row. They are so few that each is simply put in its place.
     std::vector<std::pair<QRect, QAccessibleInterface *>> placed;
+    const auto place = [&](const QRect &rect, QAccessibleInterface *child) {
+        auto at = placed.begin();
+        while (at != placed.end() && rect.bottom() >= at->first.top()
+               && (rect.top() > at->first.bottom() || rect.left() >= at->first.left()))
+            ++at;
+        placed.emplace(at, rect, child);
+    };
     for (QObject *object : widget()->children()) {
         auto *child = qobject_cast<QWidget *>(object);
         if (child && !child->isWindow() && !child->isHidden())
-            placed.emplace_back(child->geometry(), QAccessible::queryAccessibleInterface(child));
+            place(child->geometry(), QAccessible::queryAccessibleInterface(child));
     }
     for (GraphicControl *control : formWindow()->graphics())
         if (AccessibleControl::speaks(*control))
-            placed.emplace_back(control->pixelRect(), accessibleControl(*control));
-    // Row by row, each row from the left; a control that reaches down into
-    // a row's height lies in that row.
-    std::stable_sort(placed.begin(), placed.end(), [](const auto &a, const auto &b) { return a.first.top() < b.first.top(); });
-    for (auto row = placed.begin(); row != placed.end();) {
-        int bottom = row->first.bottom();
-        auto end = std::next(row);
-        for (; end != placed.end() && end->first.top() <= bottom; ++end)
-            bottom = std::max(bottom, end->first.bottom());
-        std::stable_sort(row, end, [](const auto &a, const auto &b) { return a.first.left() < b.first.left(); });
-        row = end;
-    }
+            place(control->pixelRect(), accessibleControl(*control));
     std::vector<QAccessibleInterface *> children;
     for (const auto &[rect, child] : placed)
         children.push_back(child);

@@ -50,8 +50,18 @@ void FormWindow::removeGraphic(GraphicControl *control)
 
 void FormWindow::addAccessKey(int keyCode, GraphicControl *control)
 {
-    accessKeys_[keyCode] = control;
+    accessKeys_.emplace_back(keyCode, control);
 }
+
+namespace {
+
+template <typename Keys>
+auto findKey(Keys &keys, int keyCode)
+{
+    return std::find_if(keys.begin(), keys.end(), [keyCode](const auto &key) { return key.first == keyCode; });
+}
+
+} // namespace
 
 void FormWindow::restack(GraphicControl *control, bool toFront)
 {
@@ -172,10 +182,11 @@ void FormWindow::keyPressEvent(QKeyEvent *event)
     // A key held down acts once, however often the keyboard repeats it.
     if (event->isAutoRepeat())
         return;
-    const auto access = accessKeys_.find(keyCode);
+    const auto access = findKey(accessKeys_, keyCode);
     if (access != accessKeys_.end()) {
         GraphicControl *control = access->second;
-        heldAccessKeys_[keyCode] = control;
+        std::erase_if(heldAccessKeys_, [keyCode](const auto &key) { return key.first == keyCode; });
+        heldAccessKeys_.push_back(*access);
         control->mousePressed(LeftButton, shiftCode(event->modifiers()), control->Width() / 2, control->Height() / 2);
     } else {
         form_.Form_KeyDown(keyCode, shiftCode(event->modifiers()));
@@ -185,7 +196,7 @@ void FormWindow::keyPressEvent(QKeyEvent *event)
 void FormWindow::keyReleaseEvent(QKeyEvent *event)
 {
     const int keyCode = virtualKeyCode(event->key());
-    const auto held = heldAccessKeys_.find(keyCode);
+    const auto held = findKey(heldAccessKeys_, keyCode);
     if (held == heldAccessKeys_.end() || event->isAutoRepeat()) {
         QWidget::keyReleaseEvent(event);
         return;

@@ -2,8 +2,8 @@
 
 #include <QWidget>
 
-#include <map>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace rt {
@@ -62,8 +62,10 @@ private:
     std::vector<GraphicControl *> graphics_;
     GraphicControl *mouseOwner_ = nullptr;
     Qt::MouseButtons pressedButtons_;
-    std::map<int, GraphicControl *> accessKeys_;
-    std::map<int, GraphicControl *> heldAccessKeys_;
+    // Keys and the controls they press: all of them, and those that are down.
+    using KeyControls = std::vector<std::pair<int, GraphicControl *>>;
+    KeyControls accessKeys_;
+    KeyControls heldAccessKeys_;
     std::string announcement_;
     unsigned announcementId_ = 0;
     bool painted_ = false;

@@ -17,8 +17,7 @@ GraphicControl::GraphicControl(Form &form) : Control(form), window_(form.formWin
 GraphicControl::~GraphicControl()
 {
     window_->removeGraphic(this);
-    if (accessibleId_)
-        forgetAccessible(*this);
+    forgetAccessible(*this);
 }
 
 void GraphicControl::ZOrder(int position)

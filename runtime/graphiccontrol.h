@@ -26,9 +26,6 @@ public:
     virtual void mouseReleased(int button, int shift, float x, float y, bool inside);
 
     FormWindow *formWindow() const { return window_; }
-    // The control's accessible object, once a screen reader has asked for it.
-    unsigned accessibleId() const { return accessibleId_; }
-    void setAccessibleId(unsigned id) { accessibleId_ = id; }
 
 protected:
     explicit GraphicControl(Form &form);
@@ -38,7 +35,6 @@ protected:
 
 private:
     FormWindow *const window_;
-    unsigned accessibleId_ = 0;
 };
 
 } // namespace rt

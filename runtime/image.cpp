@@ -1,7 +1,6 @@
 #include "image.h"
 
 #include "accessibility.h"
-#include "form.h"
 #include "formwindow.h"
 #include "keyboardgrid.h"
 
@@ -24,7 +23,9 @@ void Image::setPicture(const Picture &picture)
         Move(Left(), Top(), picture_.pixelWidth() * 15, picture_.pixelHeight() * 15);
     else
         repaint();
-    pictureShown(*this, previous);
+    // A window tells screen readers nothing before it is shown: it is being laid out.
+    if (formWindow()->isVisible())
+        pictureShown(*this, previous);
 }
 
 void Image::setHandlers(std::shared_ptr<const Handlers> handlers)
@@ -35,7 +36,17 @@ void Image::setHandlers(std::shared_ptr<const Handlers> handlers)
 void Image::setAccessKeys(std::initializer_list<int> keyCodes)
 {
     for (int keyCode : keyCodes)
-        form().formWindow()->addAccessKey(keyCode, this);
+        formWindow()->addAccessKey(keyCode, this);
+}
+
+void Image::setAccessibleName(const std::string &name)
+{
+    rt::setAccessibleName(*this, name);
+}
+
+const std::string &Image::accessibleName() const
+{
+    return rt::accessibleName(*this);
 }
 
 void Image::copyFrom(const Image &other)

@@ -41,8 +41,8 @@ public:
     void setAccessKeys(std::initializer_list<int> keyCodes);
     // A name of its own makes the image a button for screen readers, named for
     // what it does; the picture it shows then tells its state.
-    void setAccessibleName(const std::string &name) { accessibleName_ = name; }
-    const std::string &accessibleName() const { return accessibleName_; }
+    void setAccessibleName(const std::string &name);
+    const std::string &accessibleName() const;
     // The keyboard grid the image lies in, if any.
     KeyboardGrid *keyboardGrid() const { return handlers_ ? handlers_->grid : nullptr; }
 
@@ -58,7 +58,6 @@ private:
     int index_;
     Picture picture_;
     std::shared_ptr<const Handlers> handlers_;
-    std::string accessibleName_;
     bool clickPending_ = false;
 };
 

@@ -175,7 +175,8 @@ void KeyboardGrid::keyPressEvent(QKeyEvent *event)
     Image *image = imageAt(cursor_);
     if (!image)
         return;
-    held_[keyCode] = elements_[std::size_t(cursor_.y() * columns_ + cursor_.x())];
+    std::erase_if(held_, [&](const auto &held) { return held.first == keyCode; });
+    held_.emplace_back(keyCode, elements_[std::size_t(cursor_.y() * columns_ + cursor_.x())]);
     image->mousePressed(key->button, shiftCode(event->modifiers()), image->Width() / 2, image->Height() / 2);
 }
 
@@ -183,7 +184,7 @@ void KeyboardGrid::keyPressEvent(QKeyEvent *event)
 void KeyboardGrid::keyReleaseEvent(QKeyEvent *event)
 {
     const int keyCode = virtualKeyCode(event->key());
-    const auto held = held_.find(keyCode);
+    const auto held = std::find_if(held_.begin(), held_.end(), [&](const auto &h) { return h.first == keyCode; });
     if (held == held_.end()) {
         event->ignore();
         return;

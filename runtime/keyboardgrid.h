@@ -5,7 +5,7 @@
 #include <QWidget>
 
 #include <functional>
-#include <map>
+#include <utility>
 #include <vector>
 
 namespace rt {
@@ -71,7 +71,7 @@ private:
     const int rows_;
     std::vector<int> elements_; // the element in each cell, in reading order
     std::vector<KeyPress> keys_;
-    std::map<int, int> held_; // a key that is down, and the element it pressed
+    std::vector<std::pair<int, int>> held_; // the keys that are down, and the elements they pressed
     QPoint cursor_{0, 0};
     bool keyboardCame_ = false;
 };

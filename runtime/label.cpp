@@ -1,6 +1,7 @@
 #include "label.h"
 
 #include "accessibility.h"
+#include "formwindow.h"
 
 #include "pixelfont.h"
 
@@ -16,7 +17,8 @@ void Label::setCaption(const std::string &caption)
         return;
     caption_ = caption;
     repaint();
-    captionChanged(*this);
+    if (formWindow()->isVisible())
+        captionChanged(*this);
 }
 
 void Label::setBackColor(Color color)

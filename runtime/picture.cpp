@@ -87,7 +87,7 @@ Picture LoadPicture(const std::string &resourcePath, Spoken spoken)
     const QString path = QString::fromStdString(resourcePath);
     Picture::Data data;
     data.handle = nextHandle();
-    data.spoken = std::move(spoken);
+    data.spoken = spoken;
     const qsizetype slash = path.lastIndexOf(u'/');
     if (slash > 0) {
         const PictureSheet &sheet = PictureSheet::ofFolder(path.left(slash));

@@ -2,17 +2,19 @@
 
 #include <memory>
 #include <string>
+#include <string_view>
 
 class QImage;
 class QPixmap;
 
 namespace rt {
 
-// What a screen reader says of a picture. An announced picture is said as
-// soon as a control shows it, wherever the reader is.
+// What a screen reader says of a picture, a text that lasts as long as the
+// program. An announced picture is said as soon as a control shows it,
+// wherever the reader is.
 struct Spoken
 {
-    std::string name;
+    std::string_view name;
     bool announced = false;
 };
 

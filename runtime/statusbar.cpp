@@ -1,6 +1,5 @@
 #include "statusbar.h"
 
-#include "accessibility.h"
 #include "form.h"
 #include "pixelfont.h"
 
@@ -84,14 +83,20 @@ public:
     }
 };
 
-QAccessibleInterface *accessibleStatusBar(QObject *object)
+namespace {
+
+QAccessibleInterface *accessibleStatusBar(const QString &, QObject *object)
 {
     auto *bar = dynamic_cast<StatusBarWidget *>(object);
     return bar ? new AccessibleStatusBar(bar) : nullptr;
 }
 
+} // namespace
+
 StatusBar::StatusBar(Form &form) : WindowedControl(form, new StatusBarWidget)
 {
+    static const bool readable = (QAccessible::installFactory(accessibleStatusBar), true);
+    Q_UNUSED(readable);
     form.dock(this);
 }
 

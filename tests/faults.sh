@@ -159,7 +159,7 @@ fault "no name-change event for a caption" runtime/accessibility.cpp 's/(void ca
 fault "the cursor's focus told before the toolkit's" runtime/keyboardgrid.cpp 's/QTimer::singleShot\(0, this, \[this\] \{ cursorMoved\(\*this\); \}\);/cursorMoved(*this);/'
 fault "a lost mine game not announced" miny/form1_design.cpp 's/\{"prohra", true\}/{"prohra"}/'
 fault "pictures laid out before the window shows are told" runtime/accessibility.cpp 's/if \(!image\.formWindow\(\)->isVisible\(\)\)\n\s*return;//'
-fault "the strip above the field read top down, not from the left" runtime/accessibleform.cpp 's/a\.first\.left\(\) < b\.first\.left\(\)/false/'
+fault "the strip above the field read top down, not from the left" runtime/accessibleform.cpp 's/rect\.left\(\) >= at->first\.left\(\)/true/'
 fault "hidden controls read" runtime/accessiblecontrol.cpp 's/if \(!control\.Visible\(\)\)\n\s*return false;//'
 
 # The picture tools.

@@ -236,7 +236,7 @@ private slots:
         for (rt::ImageArray *sources : {game.sources, cards ? nullptr : &static_cast<miny::Form1 &>(*game.form).Image1})
             for (int k = 0; sources && k <= sources->upperBound(); ++k) {
                 const rt::Spoken &s = (*sources)(k).picture().spoken();
-                spoken << QString::fromStdString(s.name) + (s.announced ? "!" : "");
+                spoken << QString::fromStdString(std::string(s.name)) + (s.announced ? "!" : "");
             }
         QCOMPARE(spoken, pictures);
         QWidget *window = game.form->window();
