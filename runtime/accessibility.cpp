@@ -98,10 +98,9 @@ QAccessibleInterface *accessibleAnnouncement(FormWindow &window)
     return QAccessible::accessibleInterface(window.announcementId());
 }
 
-void pictureShown(Image &image, const Picture &previous)
+void pictureShown(Image &image, const Spoken &before)
 {
     const Spoken &spoken = image.picture().spoken();
-    const Spoken &before = previous.spoken();
     if (spoken.name == before.name)
         return;
     if (spoken.announced || before.announced)

@@ -11,7 +11,7 @@ class GraphicControl;
 class Image;
 class KeyboardGrid;
 class Label;
-class Picture;
+struct Spoken;
 
 // What screen readers are told of the runtime's controls, through Qt's
 // accessibility, which hands it on over AT-SPI. Every change is told only
@@ -32,7 +32,7 @@ QAccessibleInterface *accessibleAnnouncement(FormWindow &window);
 
 // An image of a shown window shows another picture: a cell or an image is
 // named anew, a button described anew, and an announced picture announced.
-void pictureShown(Image &image, const Picture &previous);
+void pictureShown(Image &image, const Spoken &previous);
 void captionChanged(Label &label); // of a shown window
 // The keyboard's cursor came to another cell, or its grid took the keyboard.
 void cursorMoved(KeyboardGrid &grid);

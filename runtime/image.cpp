@@ -7,8 +7,6 @@
 #include <QPainter>
 #include <QImage>
 
-#include <utility>
-
 namespace rt {
 
 Image::Image(Form &form, int index) : GraphicControl(form), index_(index) {}
@@ -17,7 +15,8 @@ void Image::setPicture(const Picture &picture)
 {
     if (picture.Handle() == picture_.Handle())
         return;
-    const Picture previous = std::exchange(picture_, picture);
+    const Spoken previous = picture_.spoken();
+    picture_ = picture;
     // An image that does not stretch takes the size of its picture.
     if (!picture_.isNull() && (Width() != picture_.pixelWidth() * 15 || Height() != picture_.pixelHeight() * 15))
         Move(Left(), Top(), picture_.pixelWidth() * 15, picture_.pixelHeight() * 15);
