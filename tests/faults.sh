@@ -158,7 +158,7 @@ fault "no name-change event for a cell" runtime/accessibility.cpp 's/\(image\.ke
 fault "no name-change event for a caption" runtime/accessibility.cpp 's/(void captionChanged\(Label &label\)\n\{\n)/$1    return;\n/'
 fault "the cursor's focus told before the toolkit's" runtime/keyboardgrid.cpp 's/QTimer::singleShot\(0, this, \[this\] \{ cursorMoved\(\*this\); \}\);/cursorMoved(*this);/'
 fault "a lost mine game not announced" miny/form1_design.cpp 's/\{"prohra", true\}/{"prohra"}/'
-fault "pictures laid out before the window shows are told" runtime/accessibility.cpp 's/if \(!image\.formWindow\(\)->isVisible\(\)\)\n\s*return;//'
+fault "pictures laid out before the window shows are told" runtime/image.cpp 's/if \(formWindow\(\)->isVisible\(\)\)\n\s*pictureShown/pictureShown/'
 fault "the strip above the field read top down, not from the left" runtime/accessibleform.cpp 's/rect\.left\(\) >= at->first\.left\(\)/true/'
 fault "hidden controls read" runtime/accessiblecontrol.cpp 's/if \(!control\.Visible\(\)\)\n\s*return false;//'
 
