@@ -114,7 +114,8 @@ def bus_up():
 
 try:
     start('/usr/libexec/at-spi-bus-launcher', '--launch-immediately')
-    within(10, bus_up)  # a game started before would not find it
+    if not within(10, bus_up):  # a game started before would not find it
+        fail('the accessibility bus did not come up')
     for program, check in (('miny', miny), ('pexeso', pexeso)):
         start(os.path.join(sys.argv[1], program), QT_QPA_PLATFORM='xcb', QT_LINUX_ACCESSIBILITY_ALWAYS_ON='1')
         frame = within(10, lambda: window(program))

@@ -24,11 +24,14 @@ start() { # program, window title
     game=$!
     pids+=($game)
     window=$(timeout 10 xdotool search --sync --onlyvisible --name "^$2\$" | head -1)
-    [ -n "$window" ] || { fail "$1 shows no window"; cat "$scratch/$1.log"; return 1; }
-    within 5 shows "$1-start" || { fail "$1's first frame is not docs/screenshots/$1-start.png"; return 1; }
+    [ -n "$window" ] || { fail "$1 shows no window"; cat "$scratch/$1.log"; stop; return 1; }
+    within 5 shows "$1-start" || { fail "$1's first frame is not docs/screenshots/$1-start.png"; stop; return 1; }
 }
 
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$scratch/display" 2>/dev/null &
+# -noreset: a server left without clients resets, and refuses the programs
+# that connect meanwhile (between two games, or after the accessibility bus's
+# launcher has set its address on the root window and gone).
+Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset 3>"$scratch/display" 2>/dev/null &
 pids+=($!)
 within 10 test -s "$scratch/display" || { echo "FAIL: Xvfb did not start"; exit 1; }
 export DISPLAY=:$(cat "$scratch/display") QT_QPA_PLATFORM=xcb
