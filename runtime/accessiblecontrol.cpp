@@ -90,10 +90,8 @@ void AccessibleControl::doAction(const QString &actionName)
 {
     if (actionName != pressAction() || !isButton())
         return;
-    const float x = control_->Width() / 2;
-    const float y = control_->Height() / 2;
-    control_->mousePressed(LeftButton, 0, x, y);
-    control_->mouseReleased(LeftButton, 0, x, y, true);
+    control_->pressInMiddle(LeftButton, 0);
+    control_->releaseInMiddle(LeftButton, 0);
 }
 
 } // namespace rt

@@ -44,24 +44,14 @@ void FormWindow::removeGraphic(GraphicControl *control)
     graphics_.erase(std::remove(graphics_.begin(), graphics_.end(), control), graphics_.end());
     if (mouseOwner_ == control)
         mouseOwner_ = nullptr;
-    for (auto *keys : {&accessKeys_, &heldAccessKeys_})
-        std::erase_if(*keys, [control](const auto &key) { return key.second == control; });
+    std::erase_if(accessKeys_, [control](const auto &key) { return key.second == control; });
+    heldAccessKeys_.forget(control);
 }
 
 void FormWindow::addAccessKey(int keyCode, GraphicControl *control)
 {
     accessKeys_.emplace_back(keyCode, control);
 }
-
-namespace {
-
-template <typename Keys>
-auto findKey(Keys &keys, int keyCode)
-{
-    return std::find_if(keys.begin(), keys.end(), [keyCode](const auto &key) { return key.first == keyCode; });
-}
-
-} // namespace
 
 void FormWindow::restack(GraphicControl *control, bool toFront)
 {
@@ -182,12 +172,11 @@ void FormWindow::keyPressEvent(QKeyEvent *event)
     // A key held down acts once, however often the keyboard repeats it.
     if (event->isAutoRepeat())
         return;
-    const auto access = findKey(accessKeys_, keyCode);
+    const auto access = std::find_if(accessKeys_.begin(), accessKeys_.end(),
+                                     [keyCode](const auto &key) { return key.first == keyCode; });
     if (access != accessKeys_.end()) {
-        GraphicControl *control = access->second;
-        std::erase_if(heldAccessKeys_, [keyCode](const auto &key) { return key.first == keyCode; });
-        heldAccessKeys_.push_back(*access);
-        control->mousePressed(LeftButton, shiftCode(event->modifiers()), control->Width() / 2, control->Height() / 2);
+        heldAccessKeys_.press(keyCode, access->second);
+        access->second->pressInMiddle(LeftButton, shiftCode(event->modifiers()));
     } else {
         form_.Form_KeyDown(keyCode, shiftCode(event->modifiers()));
     }
@@ -196,15 +185,11 @@ void FormWindow::keyPressEvent(QKeyEvent *event)
 void FormWindow::keyReleaseEvent(QKeyEvent *event)
 {
     const int keyCode = virtualKeyCode(event->key());
-    const auto held = findKey(heldAccessKeys_, keyCode);
-    if (held == heldAccessKeys_.end() || event->isAutoRepeat()) {
+    if (!heldAccessKeys_.holds(keyCode) || event->isAutoRepeat()) {
         QWidget::keyReleaseEvent(event);
         return;
     }
-    GraphicControl *control = held->second;
-    heldAccessKeys_.erase(held);
-    control->mouseReleased(LeftButton, shiftCode(event->modifiers()), control->Width() / 2, control->Height() / 2,
-                           true);
+    (*heldAccessKeys_.release(keyCode))->releaseInMiddle(LeftButton, shiftCode(event->modifiers()));
 }
 
 // A key released in another window, a message box say, leaves nothing behind.

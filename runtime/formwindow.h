@@ -1,5 +1,7 @@
 #pragma once
 
+#include "keys.h"
+
 #include <QWidget>
 
 #include <string>
@@ -62,10 +64,8 @@ private:
     std::vector<GraphicControl *> graphics_;
     GraphicControl *mouseOwner_ = nullptr;
     Qt::MouseButtons pressedButtons_;
-    // Keys and the controls they press: all of them, and those that are down.
-    using KeyControls = std::vector<std::pair<int, GraphicControl *>>;
-    KeyControls accessKeys_;
-    KeyControls heldAccessKeys_;
+    std::vector<std::pair<int, GraphicControl *>> accessKeys_; // keys and the controls they press
+    HeldKeys<GraphicControl *> heldAccessKeys_;
     std::string announcement_;
     unsigned announcementId_ = 0;
     bool painted_ = false;

@@ -28,6 +28,16 @@ void GraphicControl::ZOrder(int position)
 void GraphicControl::mousePressed(int, int, float, float) {}
 void GraphicControl::mouseReleased(int, int, float, float, bool) {}
 
+void GraphicControl::pressInMiddle(int button, int shift)
+{
+    mousePressed(button, shift, Width() / 2, Height() / 2);
+}
+
+void GraphicControl::releaseInMiddle(int button, int shift)
+{
+    mouseReleased(button, shift, Width() / 2, Height() / 2, true);
+}
+
 void GraphicControl::placed(const QRect &was)
 {
     window_->requestPaint(was);

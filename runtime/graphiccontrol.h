@@ -24,6 +24,10 @@ public:
     virtual bool takesMouse() const { return false; }
     virtual void mousePressed(int button, int shift, float x, float y);
     virtual void mouseReleased(int button, int shift, float x, float y, bool inside);
+    // A press or a release in the middle of the control, as a key or a
+    // screen reader makes them.
+    void pressInMiddle(int button, int shift);
+    void releaseInMiddle(int button, int shift);
 
     FormWindow *formWindow() const { return window_; }
 

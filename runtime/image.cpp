@@ -13,17 +13,16 @@ Image::Image(Form &form, int index) : GraphicControl(form), index_(index) {}
 
 void Image::setPicture(const Picture &picture)
 {
-    if (picture.Handle() == picture_.Handle())
-        return;
+    const bool samePicture = picture.Handle() == picture_.Handle();
     const Spoken previous = picture_.spoken();
     picture_ = picture;
     // An image that does not stretch takes the size of its picture.
     if (!picture_.isNull() && (Width() != picture_.pixelWidth() * 15 || Height() != picture_.pixelHeight() * 15))
         Move(Left(), Top(), picture_.pixelWidth() * 15, picture_.pixelHeight() * 15);
-    else
+    else if (!samePicture)
         repaint();
     // A window tells screen readers nothing before it is shown: it is being laid out.
-    if (formWindow()->isVisible())
+    if (!samePicture && formWindow()->isVisible())
         pictureShown(*this, previous);
 }
 

@@ -55,11 +55,16 @@ KeyboardGrid::KeyboardGrid(const QString &name, ImageArray &images, int columns,
     setGeometry(0, 0, 0, 0);
 }
 
-Image *KeyboardGrid::imageAt(QPoint cell) const
+int KeyboardGrid::elementAt(QPoint cell) const
 {
     if (cell.x() < 0 || cell.x() >= columns_ || cell.y() < 0 || cell.y() >= rows_)
-        return nullptr;
-    const int index = elements_[std::size_t(cell.y() * columns_ + cell.x())];
+        return -1;
+    return elements_[std::size_t(cell.y() * columns_ + cell.x())];
+}
+
+Image *KeyboardGrid::imageAt(QPoint cell) const
+{
+    const int index = elementAt(cell);
     return images_.exists(index) ? &images_(index) : nullptr;
 }
 
@@ -175,29 +180,23 @@ void KeyboardGrid::keyPressEvent(QKeyEvent *event)
     Image *image = imageAt(cursor_);
     if (!image)
         return;
-    std::erase_if(held_, [&](const auto &held) { return held.first == keyCode; });
-    held_.emplace_back(keyCode, elements_[std::size_t(cursor_.y() * columns_ + cursor_.x())]);
-    image->mousePressed(key->button, shiftCode(event->modifiers()), image->Width() / 2, image->Height() / 2);
+    held_.press(keyCode, elementAt(cursor_));
+    image->pressInMiddle(key->button, shiftCode(event->modifiers()));
 }
 
 // The release goes to the element the key pressed, wherever the cursor is now.
 void KeyboardGrid::keyReleaseEvent(QKeyEvent *event)
 {
     const int keyCode = virtualKeyCode(event->key());
-    const auto held = std::find_if(held_.begin(), held_.end(), [&](const auto &h) { return h.first == keyCode; });
-    if (held == held_.end()) {
+    if (!held_.holds(keyCode)) {
         event->ignore();
         return;
     }
     if (event->isAutoRepeat())
         return;
-    const int index = held->second;
-    held_.erase(held);
-    if (images_.exists(index)) {
-        Image &image = images_(index);
-        image.mouseReleased(keyPress(keyCode)->button, shiftCode(event->modifiers()), image.Width() / 2,
-                            image.Height() / 2, true);
-    }
+    const int index = *held_.release(keyCode);
+    if (images_.exists(index))
+        images_(index).releaseInMiddle(keyPress(keyCode)->button, shiftCode(event->modifiers()));
 }
 
 void KeyboardGrid::focusInEvent(QFocusEvent *event)

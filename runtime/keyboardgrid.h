@@ -57,6 +57,7 @@ protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
+    int elementAt(QPoint cell) const; // -1 outside the grid
     QRect cellRect(QPoint cell) const;
     void moveCursor(QPoint cell);
     void showCursor();
@@ -71,7 +72,7 @@ private:
     const int rows_;
     std::vector<int> elements_; // the element in each cell, in reading order
     std::vector<KeyPress> keys_;
-    std::vector<std::pair<int, int>> held_; // the keys that are down, and the elements they pressed
+    HeldKeys<int> held_; // the elements the keys that are down pressed
     QPoint cursor_{0, 0};
     bool keyboardCame_ = false;
 };

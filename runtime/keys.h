@@ -1,5 +1,10 @@
 #pragma once
 
+#include <algorithm>
+#include <optional>
+#include <utility>
+#include <vector>
+
 namespace rt {
 
 // Virtual-key codes of the keys that the runtime and the games name.
@@ -25,6 +30,41 @@ struct KeyPress
 {
     int keyCode;
     int button;
+};
+
+// The keys that are down, each with what it pressed, so that its release
+// goes there too, wherever the keyboard has moved meanwhile.
+template <typename Target>
+class HeldKeys
+{
+public:
+    void press(int keyCode, Target target)
+    {
+        release(keyCode);
+        keys_.emplace_back(keyCode, target);
+    }
+    bool holds(int keyCode) const
+    {
+        return std::any_of(keys_.begin(), keys_.end(), [keyCode](const auto &key) { return key.first == keyCode; });
+    }
+    // What the key pressed; the key is no longer down.
+    std::optional<Target> release(int keyCode)
+    {
+        const auto at = std::find_if(keys_.begin(), keys_.end(), [keyCode](const auto &key) { return key.first == keyCode; });
+        if (at == keys_.end())
+            return std::nullopt;
+        const Target target = at->second;
+        keys_.erase(at);
+        return target;
+    }
+    void forget(const Target &target)
+    {
+        std::erase_if(keys_, [&target](const auto &key) { return key.second == target; });
+    }
+    void clear() { keys_.clear(); }
+
+private:
+    std::vector<std::pair<int, Target>> keys_;
 };
 
 } // namespace rt

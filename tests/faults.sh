@@ -143,7 +143,7 @@ fault "a mouse press leaves the cursor where it was" runtime/image.cpp 's/handle
 fault "the first arrow key moves the cursor" runtime/keyboardgrid.cpp 's/if \(arrow\)\n\s*showCursor\(\);\n\s*return arrow;/keyboardCame_ = true;/'
 fault "Home goes to the top left cell" runtime/keyboardgrid.cpp 's/QPoint\(0, ctrl \? 0 : to\.y\(\)\)/QPoint(0, 0)/'
 fault "a key's release goes to the cell under the cursor" runtime/keyboardgrid.cpp \
-    's/const int index = held->second;/const int index = elements_[std::size_t(cursor_.y() * columns_ + cursor_.x())];/'
+    's/const int index = \*held_\.release\(keyCode\);/held_.release(keyCode); const int index = elementAt(cursor_);/'
 fault "the cursor without its yellow" runtime/keyboardgrid.cpp 's/QColor\(255, 255, 0\)/Qt::black/'
 fault "the cursor a pixel beyond its cell" runtime/keyboardgrid.cpp 's/QRect ring = cell;/QRect ring = cell.adjusted(-1, -1, 1, 1);/'
 fault "the card places read across the rows" pexeso/form1_design.cpp 's/return col \* 6 \+ row;/return row * 6 + col;/'
@@ -158,7 +158,7 @@ fault "no name-change event for a cell" runtime/accessibility.cpp 's/\(image\.ke
 fault "no name-change event for a caption" runtime/accessibility.cpp 's/(void captionChanged\(Label &label\)\n\{\n)/$1    return;\n/'
 fault "the cursor's focus told before the toolkit's" runtime/keyboardgrid.cpp 's/QTimer::singleShot\(0, this, \[this\] \{ cursorMoved\(\*this\); \}\);/cursorMoved(*this);/'
 fault "a lost mine game not announced" miny/form1_design.cpp 's/\{"prohra", true\}/{"prohra"}/'
-fault "pictures laid out before the window shows are told" runtime/image.cpp 's/if \(formWindow\(\)->isVisible\(\)\)\n\s*pictureShown/pictureShown/'
+fault "pictures laid out before the window shows are told" runtime/image.cpp 's/if \(!samePicture && formWindow\(\)->isVisible\(\)\)/if (!samePicture)/'
 fault "the strip above the field read top down, not from the left" runtime/accessibleform.cpp 's/rect\.left\(\) >= at->first\.left\(\)/true/'
 fault "hidden controls read" runtime/accessiblecontrol.cpp 's/if \(!control\.Visible\(\)\)\n\s*return false;//'
 
