@@ -22,12 +22,13 @@ struct Asset
     rt::Spoken spoken;
 };
 
-// Each with what a screen reader says of it: a cell by what it shows, the
-// face by the state of play, the end of a game as soon as it comes.
+// Each with what a screen reader says of it: a cell by what it shows, and
+// how many cells a key uncovered; the face by the state of play, the end of
+// a game as soon as it comes.
 const std::array<Asset, 15> cellPictures = {{
     {"digit1", {"1"}}, {"digit2", {"2"}}, {"digit3", {"3"}}, {"digit4", {"4"}},
     {"digit5", {"5"}}, {"digit6", {"6"}}, {"digit7", {"7"}}, {"digit8", {"8"}},
-    {"covered", {"zakryté"}}, {"uncovered", {"prázdné"}}, {"flag", {"vlajka"}}, {"question", {"otazník"}},
+    {"covered", {"zakryté", false, "odkrytých polí"}}, {"uncovered", {"prázdné"}}, {"flag", {"vlajka"}}, {"question", {"otazník", false, "odkrytých polí"}},
     {"mine", {"mina"}}, {"minehit", {"zasažená mina"}}, {"wrongflag", {"chybná vlajka"}},
 }};
 
@@ -59,6 +60,7 @@ void Form1::declareControls()
     Check1.setCaption("54 miny");
     Check1.setValue(1);
     Check1.setTabStop(true);
+    Check1.setSpokenClick("Nová hra");
 
     Timer1.setInterval(1000);
     Timer1.setEnabled(true);
@@ -105,6 +107,8 @@ void Form1::declareControls()
     Image3.playByKeyboard("Minové pole", 20, 20, [](int col, int row) { return row * 20 + col + 1; },
                           {{rt::KeySpace, rt::LeftButton}, {rt::KeyReturn, rt::LeftButton}, {rt::KeyF, rt::RightButton}});
     face.setAccessKeys({rt::KeyN, rt::KeyF2});
+    // S reads the counter and the clock to a screen reader.
+    setSpokenKey(rt::KeyS, "");
 }
 
 void Form1::connectEvents()

@@ -13,9 +13,9 @@ namespace pexeso {
 
 namespace {
 
-rt::Picture asset(const std::string &name, std::string_view spoken = {})
+rt::Picture asset(const std::string &name, rt::Spoken spoken = {})
 {
-    return rt::LoadPicture(":/pexeso/" + name + ".png", {spoken});
+    return rt::LoadPicture(":/pexeso/" + name + ".png", spoken);
 }
 
 // What a screen reader says of each face: its motif and its number.
@@ -28,17 +28,19 @@ const std::array<const char *, 18> faceNames = {
 const char *const faceDown = "rubem nahoru";
 
 // Image2(0) is the empty place, Image2(1) the card back, Image2(2) to
-// Image2(19) the faces 1 to 18.
+// Image2(19) the faces 1 to 18. A key that empties places took a pair off
+// the table; one that turns cards face down turned them back; a face turned
+// up beside another is a pair or not.
 rt::Picture sourcePicture(int k)
 {
     if (k == 0)
-        return asset("empty", "prázdné místo");
+        return asset("empty", {"prázdné místo", false, {}, "pár odebrán ze stolu"});
     if (k == 1)
-        return asset("back", faceDown);
+        return asset("back", {faceDown, false, {}, "karty otočeny zpět"});
     const int face = k - 1;
     std::string name = face < 10 ? "face0" : "face";
     name += std::to_string(face);
-    return asset(name, faceNames[std::size_t(face - 1)]);
+    return asset(name, {faceNames[std::size_t(face - 1)], false, {}, {}, "pár", "není pár"});
 }
 
 } // namespace
@@ -58,7 +60,7 @@ void Form1::declareControls()
 
     rt::Image &placeTemplate = Image3.addDesignElement(0);
     placeTemplate.Move(1080, 4320, 1050, 1050);
-    placeTemplate.setPicture(asset("place0", faceDown));
+    placeTemplate.setPicture(asset("place0", {faceDown}));
 
     for (int k = 19; k >= 0; --k) {
         rt::Image &source = Image2.addDesignElement(k);
@@ -79,6 +81,7 @@ void Form1::declareControls()
     // Return click the place under the cursor.
     Image3.playByKeyboard("Stůl", 6, 6, [](int col, int row) { return col * 6 + row; },
                           {{rt::KeySpace, rt::LeftButton}, {rt::KeyReturn, rt::LeftButton}});
+    setSpokenKey(rt::KeyN, "Nová hra");
 }
 
 void Form1::connectEvents()

@@ -8,6 +8,7 @@
 #include "formwindow.h"
 #include "image.h"
 #include "keyboardgrid.h"
+#include "keyreport.h"
 #include "label.h"
 #include "picture.h"
 
@@ -26,6 +27,11 @@ struct Readable
     std::string name; // of its own
 };
 std::unordered_map<const GraphicControl *, Readable> readable;
+KeyReport *recording(FormWindow &window)
+{
+    const std::unique_ptr<KeyReport> &report = window.keyReport();
+    return report && report->recording() ? report.get() : nullptr;
+}
 
 QAccessibleInterface *makeAccessible(const QString &, QObject *object)
 {
@@ -103,17 +109,58 @@ void pictureShown(Image &image, const Spoken &before)
     const Spoken &spoken = image.picture().spoken();
     if (spoken.name == before.name)
         return;
-    if (spoken.announced || before.announced)
+    KeyReport *key = recording(*image.formWindow());
+    if (key)
+        key->pictureShown(image, before);
+    if (key && spoken.announced) {
+        // Said with the rest of what the key did.
+        key->announced(spoken.name);
+        image.formWindow()->setAnnouncement(std::string(spoken.name));
+    } else if (spoken.announced || before.announced) {
         announce(*image.formWindow(), spoken.announced ? std::string(spoken.name) : std::string());
+    }
     if (QAccessible::isActive() && (image.keyboardGrid() || AccessibleControl::speaks(image)))
         tell(accessibleControl(image),
              image.accessibleName().empty() ? QAccessible::NameChanged : QAccessible::DescriptionChanged);
 }
 
-void captionChanged(Label &label)
+void captionChanged(Label &label, const std::string &previous)
 {
+    if (KeyReport *key = recording(*label.formWindow()))
+        key->captionChanged(label, previous);
     if (QAccessible::isActive() && AccessibleControl::speaks(label))
         tell(accessibleControl(label), QAccessible::NameChanged);
+}
+
+void startReport(FormWindow &window, KeyboardGrid *grid, const std::string &lead)
+{
+    finishReport(window);
+    if (QAccessible::isActive())
+        window.keyReport() = std::make_unique<KeyReport>(window, grid, lead);
+}
+
+void holdReport(FormWindow &window)
+{
+    if (window.keyReport())
+        window.keyReport()->setRecording(false);
+}
+
+void resumeReport(FormWindow &window)
+{
+    if (window.keyReport())
+        window.keyReport()->setRecording(true);
+}
+
+// As the window's announcement, which a screen reader says wherever its
+// focus is, each time it shows anew.
+void finishReport(FormWindow &window)
+{
+    const std::unique_ptr<KeyReport> report = std::move(window.keyReport());
+    if (!report)
+        return;
+    if (!window.announcement().empty())
+        announce(window, {});
+    announce(window, report->text());
 }
 
 void cursorMoved(KeyboardGrid &grid)

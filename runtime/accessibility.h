@@ -33,8 +33,18 @@ QAccessibleInterface *accessibleAnnouncement(FormWindow &window);
 // An image of a shown window shows another picture: a cell or an image is
 // named anew, a button described anew, and an announced picture announced.
 void pictureShown(Image &image, const Spoken &previous);
-void captionChanged(Label &label); // of a shown window
+void captionChanged(Label &label, const std::string &previous); // of a shown window
 // The keyboard's cursor came to another cell, or its grid took the keyboard.
 void cursorMoved(KeyboardGrid &grid);
+
+// What a key did (see KeyReport), announced by the window once the key is done: the key's press starts the
+// report, which keeps what changes while the key's own events run, and
+// its release, or the press itself for a key without a release, tells it.
+// A key of a keyboard grid reports on the cell under the cursor; a key with
+// a text of its own, that text and the window's labels.
+void startReport(FormWindow &window, KeyboardGrid *grid, const std::string &lead);
+void holdReport(FormWindow &window); // while the key is down
+void resumeReport(FormWindow &window);
+void finishReport(FormWindow &window);
 
 } // namespace rt

@@ -22,17 +22,19 @@ QAccessibleInterface *AccessibleCell::parent() const
     return QAccessible::queryAccessibleInterface(grid());
 }
 
+QString AccessibleCell::text(QAccessible::Text t) const
+{
+    if (t != QAccessible::Description)
+        return AccessibleControl::text(t);
+    return QStringLiteral("sloupec %1, řádek %2").arg(cell().x() + 1).arg(cell().y() + 1);
+}
+
 QAccessible::State AccessibleCell::state() const
 {
     QAccessible::State state = AccessibleControl::state();
     state.focusable = true;
     state.focused = grid()->cursorShown() && grid()->cursor() == cell();
     return state;
-}
-
-void *AccessibleCell::interface_cast(QAccessible::InterfaceType type)
-{
-    return type == QAccessible::TableCellInterface ? static_cast<QAccessibleTableCellInterface *>(this) : nullptr;
 }
 
 } // namespace rt

@@ -1,12 +1,13 @@
 #include "accessiblegrid.h"
 
 #include "accessibility.h"
+#include "accessiblecell.h"
 #include "image.h"
 #include "keyboardgrid.h"
 
 namespace rt {
 
-AccessibleGrid::AccessibleGrid(KeyboardGrid *grid) : QAccessibleWidget(grid, QAccessible::Table) {}
+AccessibleGrid::AccessibleGrid(KeyboardGrid *grid) : QAccessibleWidget(grid, QAccessible::Grouping) {}
 
 KeyboardGrid *AccessibleGrid::grid() const
 {
@@ -18,19 +19,9 @@ QString AccessibleGrid::text(QAccessible::Text t) const
     return t == QAccessible::Name ? grid()->name() : QAccessibleWidget::text(t);
 }
 
-int AccessibleGrid::columnCount() const
-{
-    return grid()->columns();
-}
-
-int AccessibleGrid::rowCount() const
-{
-    return grid()->rows();
-}
-
 int AccessibleGrid::childCount() const
 {
-    return rowCount() * columnCount();
+    return grid()->rows() * grid()->columns();
 }
 
 // The cells in reading order: row by row, each from the left.
@@ -38,7 +29,7 @@ QAccessibleInterface *AccessibleGrid::child(int index) const
 {
     if (index < 0 || index >= childCount())
         return nullptr;
-    return cellAt(index / columnCount(), index % columnCount());
+    return cellAt(index / grid()->columns(), index % grid()->columns());
 }
 
 QAccessibleInterface *AccessibleGrid::cellAt(int row, int column) const
@@ -49,9 +40,10 @@ QAccessibleInterface *AccessibleGrid::cellAt(int row, int column) const
 
 int AccessibleGrid::indexOfChild(const QAccessibleInterface *child) const
 {
-    const QAccessibleTableCellInterface *cell =
-        child ? const_cast<QAccessibleInterface *>(child)->tableCellInterface() : nullptr;
-    return cell && cell->table() == this ? cell->rowIndex() * columnCount() + cell->columnIndex() : -1;
+    const auto *cell = dynamic_cast<const AccessibleCell *>(child);
+    if (!cell || cell->parent() != this)
+        return -1;
+    return cell->cell().y() * grid()->columns() + cell->cell().x();
 }
 
 QAccessibleInterface *AccessibleGrid::childAt(int x, int y) const
@@ -66,12 +58,6 @@ QAccessibleInterface *AccessibleGrid::focusChild() const
 {
     const QPoint cursor = grid()->cursor();
     return grid()->cursorShown() ? cellAt(cursor.y(), cursor.x()) : nullptr;
-}
-
-void *AccessibleGrid::interface_cast(QAccessible::InterfaceType type)
-{
-    return type == QAccessible::TableInterface ? static_cast<QAccessibleTableInterface *>(this)
-                                               : QAccessibleWidget::interface_cast(type);
 }
 
 } // namespace rt

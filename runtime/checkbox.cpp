@@ -1,5 +1,8 @@
 #include "checkbox.h"
 
+#include "accessibility.h"
+#include "form.h"
+#include "formwindow.h"
 #include "pixelfont.h"
 
 #include <QAbstractButton>
@@ -46,8 +49,14 @@ CheckBox::CheckBox(Form &form) : WindowedControl(form, new CheckBoxWidget)
 {
     // clicked() is emitted for user toggles only, after the state has changed.
     QObject::connect(checkBox(), &QAbstractButton::clicked, [this] {
-        if (click_)
-            click_();
+        if (!click_)
+            return;
+        FormWindow &window = *this->form().formWindow();
+        if (!spokenClick_.empty())
+            startReport(window, nullptr, spokenClick_);
+        click_();
+        if (!spokenClick_.empty())
+            finishReport(window);
     });
 }
 

@@ -24,11 +24,15 @@ public:
     void setTabStop(bool tabStop);
 
     void onClick(std::function<void()> handler);
+    // What a click does, as screen readers are told it after the click, with
+    // the window's labels as they then read.
+    void setSpokenClick(const std::string &text) { spokenClick_ = text; }
 
 private:
     CheckBoxWidget *checkBox() const;
 
     std::function<void()> click_;
+    std::string spokenClick_;
 };
 
 } // namespace rt

@@ -42,6 +42,11 @@ void Form::setIcon(const Picture &icon)
     window_->setWindowIcon(QIcon(icon.pixmap()));
 }
 
+void Form::setSpokenKey(int keyCode, const std::string &text)
+{
+    window_->addSpokenKey(keyCode, text);
+}
+
 void Form::Load()
 {
     Form_Load();

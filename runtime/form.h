@@ -35,6 +35,9 @@ public:
 
     void setCaption(const std::string &caption);
     void setIcon(const Picture &icon);
+    // A key that screen readers are told of when it goes down: its text,
+    // then the window's labels as they read after it.
+    void setSpokenKey(int keyCode, const std::string &text);
 
     // Raises Form_Load; the program then shows the window.
     void Load();

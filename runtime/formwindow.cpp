@@ -3,7 +3,9 @@
 #include "accessibility.h"
 #include "form.h"
 #include "graphiccontrol.h"
+#include "image.h"
 #include "inputcodes.h"
+#include "keyreport.h"
 #include "messagebox.h"
 #include "mouse.h"
 
@@ -51,6 +53,11 @@ void FormWindow::removeGraphic(GraphicControl *control)
 void FormWindow::addAccessKey(int keyCode, GraphicControl *control)
 {
     accessKeys_.emplace_back(keyCode, control);
+}
+
+void FormWindow::addSpokenKey(int keyCode, const std::string &text)
+{
+    spokenKeys_.emplace_back(keyCode, text);
 }
 
 void FormWindow::restack(GraphicControl *control, bool toFront)
@@ -176,10 +183,19 @@ void FormWindow::keyPressEvent(QKeyEvent *event)
                                      [keyCode](const auto &key) { return key.first == keyCode; });
     if (access != accessKeys_.end()) {
         heldAccessKeys_.press(keyCode, access->second);
+        const auto *image = dynamic_cast<const Image *>(access->second);
+        startReport(*this, nullptr, image ? image->accessibleName() : std::string());
         access->second->pressInMiddle(LeftButton, shiftCode(event->modifiers()));
-    } else {
-        form_.Form_KeyDown(keyCode, shiftCode(event->modifiers()));
+        holdReport(*this);
+        return;
     }
+    const auto spoken = std::find_if(spokenKeys_.begin(), spokenKeys_.end(),
+                                     [keyCode](const auto &key) { return key.first == keyCode; });
+    if (spoken != spokenKeys_.end())
+        startReport(*this, nullptr, spoken->second);
+    form_.Form_KeyDown(keyCode, shiftCode(event->modifiers()));
+    if (spoken != spokenKeys_.end())
+        finishReport(*this);
 }
 
 void FormWindow::keyReleaseEvent(QKeyEvent *event)
@@ -189,14 +205,18 @@ void FormWindow::keyReleaseEvent(QKeyEvent *event)
         QWidget::keyReleaseEvent(event);
         return;
     }
+    resumeReport(*this);
     (*heldAccessKeys_.release(keyCode))->releaseInMiddle(LeftButton, shiftCode(event->modifiers()));
+    finishReport(*this);
 }
 
 // A key released in another window, a message box say, leaves nothing behind.
 void FormWindow::changeEvent(QEvent *event)
 {
-    if (event->type() == QEvent::ActivationChange && !isActiveWindow())
+    if (event->type() == QEvent::ActivationChange && !isActiveWindow()) {
         heldAccessKeys_.clear();
+        finishReport(*this);
+    }
     QWidget::changeEvent(event);
 }
 

@@ -4,6 +4,7 @@
 
 #include <QWidget>
 
+#include <memory>
 #include <string>
 #include <utility>
 #include <vector>
@@ -12,6 +13,7 @@ namespace rt {
 
 class Form;
 class GraphicControl;
+class KeyReport;
 
 // The top-level widget of a Form: its client area. It paints the form's
 // graphic controls in their stacking order, hands each mouse event to the
@@ -32,6 +34,7 @@ public:
     void stackAbove(GraphicControl *control, const GraphicControl *below);
     int stackingIndex(const GraphicControl *control) const;
     void addAccessKey(int keyCode, GraphicControl *control);
+    void addSpokenKey(int keyCode, const std::string &text);
     const std::vector<GraphicControl *> &graphics() const { return graphics_; }
 
     // What the window announces to screen readers now, and its accessible object.
@@ -39,6 +42,8 @@ public:
     void setAnnouncement(const std::string &text) { announcement_ = text; }
     unsigned announcementId() const { return announcementId_; }
     void setAnnouncementId(unsigned id) { announcementId_ = id; }
+    // What the key that is down has done so far, if a screen reader listens.
+    std::unique_ptr<KeyReport> &keyReport() { return keyReport_; }
     // Asks for an area to be painted again; before the window is first shown
     // there is nothing to repaint, and the first paint covers everything.
     void requestPaint(const QRect &area)
@@ -66,8 +71,10 @@ private:
     Qt::MouseButtons pressedButtons_;
     std::vector<std::pair<int, GraphicControl *>> accessKeys_; // keys and the controls they press
     HeldKeys<GraphicControl *> heldAccessKeys_;
+    std::vector<std::pair<int, std::string>> spokenKeys_; // keys told to screen readers, with their texts
     std::string announcement_;
     unsigned announcementId_ = 0;
+    std::unique_ptr<KeyReport> keyReport_;
     bool painted_ = false;
 };
 

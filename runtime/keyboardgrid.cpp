@@ -1,6 +1,7 @@
 #include "keyboardgrid.h"
 
 #include "accessibility.h"
+#include "formwindow.h"
 #include "imagearray.h"
 #include "inputcodes.h"
 
@@ -181,7 +182,10 @@ void KeyboardGrid::keyPressEvent(QKeyEvent *event)
     if (!image)
         return;
     held_.press(keyCode, elementAt(cursor_));
+    FormWindow &form = *image->formWindow();
+    startReport(form, this, {});
     image->pressInMiddle(key->button, shiftCode(event->modifiers()));
+    holdReport(form);
 }
 
 // The release goes to the element the key pressed, wherever the cursor is now.
@@ -195,8 +199,11 @@ void KeyboardGrid::keyReleaseEvent(QKeyEvent *event)
     if (event->isAutoRepeat())
         return;
     const int index = *held_.release(keyCode);
+    FormWindow &form = *static_cast<FormWindow *>(window());
+    resumeReport(form);
     if (images_.exists(index))
         images_(index).releaseInMiddle(keyPress(keyCode)->button, shiftCode(event->modifiers()));
+    finishReport(form);
 }
 
 void KeyboardGrid::focusInEvent(QFocusEvent *event)
@@ -212,6 +219,7 @@ void KeyboardGrid::focusInEvent(QFocusEvent *event)
 void KeyboardGrid::focusOutEvent(QFocusEvent *)
 {
     held_.clear();
+    finishReport(*static_cast<FormWindow *>(window()));
     update(cellRect(cursor_));
 }
 

@@ -21,6 +21,7 @@ enum KeyCode {
     KeyDown = 40,
     KeyF = 70,
     KeyN = 78,
+    KeyS = 83,
     KeyF2 = 113,
 };
 

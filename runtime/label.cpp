@@ -7,6 +7,8 @@
 
 #include <QPainter>
 
+#include <utility>
+
 namespace rt {
 
 Label::Label(Form &form) : GraphicControl(form) {}
@@ -15,10 +17,10 @@ void Label::setCaption(const std::string &caption)
 {
     if (caption == caption_)
         return;
-    caption_ = caption;
+    const std::string previous = std::exchange(caption_, caption);
     repaint();
     if (formWindow()->isVisible())
-        captionChanged(*this);
+        captionChanged(*this, previous);
 }
 
 void Label::setBackColor(Color color)

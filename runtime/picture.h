@@ -9,13 +9,21 @@ class QPixmap;
 
 namespace rt {
 
-// What a screen reader says of a picture, a text that lasts as long as the
+// What a screen reader says of a picture, texts that last as long as the
 // program. An announced picture is said as soon as a control shows it,
-// wherever the reader is.
+// wherever the reader is. The other texts tell what a key's press did to the
+// cells of a grid: "leaving", with their count, when it takes several cells
+// away from the picture; "arriving" when it brings cells to it; "same" or
+// "other" when it shows the picture beside another picture of its kind (one
+// with a "same" text), the very same picture or another.
 struct Spoken
 {
     std::string_view name;
     bool announced = false;
+    std::string_view leaving = {};
+    std::string_view arriving = {};
+    std::string_view same = {};
+    std::string_view other = {};
 };
 
 // A shared, immutable picture. Copying a Picture shares the picture object;

@@ -4,7 +4,6 @@
 #include "imagearray.h"
 #include "keyboardgrid.h"
 
-#include <QAccessibleTableInterface>
 #include <QWidget>
 #include <private/qguiapplication_p.h>
 #include <qpa/qplatformaccessibility.h>
@@ -25,10 +24,8 @@ void record(QAccessibleEvent *event)
     if (!listening || !about)
         return;
     ScreenReader::Heard heard{event->type(), about->role(), about->text(QAccessible::Name)};
-    if (QAccessibleTableCellInterface *cell = about->tableCellInterface()) {
-        heard.row = cell->rowIndex();
-        heard.column = cell->columnIndex();
-    }
+    if (about->role() == QAccessible::Cell)
+        heard.cell = about->parent()->indexOfChild(about);
     listening->heard.push_back(heard);
 }
 
@@ -37,7 +34,7 @@ QString roleName(QAccessible::Role role)
     static const std::map<QAccessible::Role, QString> names = {
         {QAccessible::Window, "frame"}, {QAccessible::StaticText, "label"},
         {QAccessible::CheckBox, "check box"}, {QAccessible::Button, "push button"},
-        {QAccessible::Table, "table"}, {QAccessible::Cell, "cell"},
+        {QAccessible::Grouping, "grouping"}, {QAccessible::Cell, "cell"},
         {QAccessible::StatusBar, "status bar"}, {QAccessible::Notification, "notification"},
     };
     const auto name = names.find(role);
@@ -69,13 +66,21 @@ QStringList ScreenReader::names(QAccessible::Event type, QAccessible::Role role)
     return names;
 }
 
+QStringList ScreenReader::announced(std::size_t mark) const
+{
+    QStringList texts;
+    for (auto event = heard.begin() + long(mark); event < heard.end(); ++event)
+        if (event->type == QAccessible::ObjectShow && event->role == QAccessible::Notification)
+            texts << event->name;
+    return texts;
+}
+
 QStringList ScreenReader::cellNames(QWidget *window)
 {
-    QAccessibleTableInterface *cells = table(window);
+    QAccessibleInterface *cells = grid(window);
     QStringList names;
-    for (int row = 0; row < cells->rowCount(); ++row)
-        for (int column = 0; column < cells->columnCount(); ++column)
-            names << cells->cellAt(row, column)->text(QAccessible::Name);
+    for (int k = 0; k < cells->childCount(); ++k)
+        names << cells->child(k)->text(QAccessible::Name);
     return names;
 }
 
@@ -86,7 +91,7 @@ QString ScreenReader::unheard(const rt::ImageArray &cells, const QStringList &be
     for (int n = 0; n < names.size(); ++n) {
         const QPoint cell(n % grid->columns(), n / grid->columns());
         const auto told = std::any_of(heard.begin() + long(mark), heard.end(), [&](const Heard &h) {
-            return h.type == QAccessible::NameChanged && QPoint(h.column, h.row) == cell;
+            return h.type == QAccessible::NameChanged && h.cell == n;
         });
         if (names[n].toStdString() != grid->imageAt(cell)->picture().spoken().name)
             return QString("cell %1,%2 reads %3").arg(cell.x()).arg(cell.y()).arg(names[n]);
@@ -94,7 +99,8 @@ QString ScreenReader::unheard(const rt::ImageArray &cells, const QStringList &be
             return QString("not told that cell %1,%2 changed").arg(cell.x()).arg(cell.y());
     }
     const auto focus = std::find_if(heard.rbegin(), heard.rend(), [](auto &h) { return h.type == QAccessible::Focus; });
-    if (grid->cursorShown() && (focus == heard.rend() || QPoint(focus->column, focus->row) != grid->cursor()))
+    const int cursor = grid->cursor().y() * grid->columns() + grid->cursor().x();
+    if (grid->cursorShown() && (focus == heard.rend() || focus->cell != cursor))
         return "the focus is not on the cell under the cursor";
     return {};
 }
@@ -104,16 +110,16 @@ QAccessibleInterface *ScreenReader::of(QWidget *window)
     return QAccessible::queryAccessibleInterface(window);
 }
 
-QAccessibleTableInterface *ScreenReader::table(QWidget *window)
+QAccessibleInterface *ScreenReader::grid(QWidget *window)
 {
     QAccessibleInterface *form = of(window);
     for (int k = 0; k < form->childCount(); ++k)
-        if (QAccessibleTableInterface *table = form->child(k)->tableInterface())
-            return table;
+        if (form->child(k)->role() == QAccessible::Grouping)
+            return form->child(k);
     return nullptr;
 }
 
-// A table by its shape, a button with its description.
+// A grid by its cells, a button with its description.
 QStringList ScreenReader::outline(QWidget *window)
 {
     QAccessibleInterface *form = of(window);
@@ -121,8 +127,8 @@ QStringList ScreenReader::outline(QWidget *window)
     for (int k = 0; k < form->childCount(); ++k) {
         QAccessibleInterface *child = form->child(k);
         QString line = roleName(child->role()) + " '" + child->text(QAccessible::Name) + "'";
-        if (QAccessibleTableInterface *table = child->tableInterface())
-            line += QString(" %1 x %2").arg(table->rowCount()).arg(table->columnCount());
+        if (child->role() == QAccessible::Grouping)
+            line += QString(" of %1 cells").arg(child->childCount());
         if (const QString description = child->text(QAccessible::Description); !description.isEmpty())
             line += " (" + description + ")";
         children << line;

@@ -98,7 +98,9 @@ private slots:
     // change nothing. With two cards up the next click, wherever it lands,
     // only resolves the turn: a pair leaves the table, two different cards
     // turn face down and keep their values. No message in any of these.
-    // Every row is played by the mouse and by keys.
+    // Every row is played by the mouse and by keys; by keys, a screen reader
+    // is told what the last card turned shows and makes with the other, and
+    // what each key did.
     void eventInEveryState_data()
     {
         QTest::addColumn<bool>("byKeys");
@@ -128,6 +130,9 @@ private slots:
         if (byKeys)
             keys = std::make_unique<support::GridKeys>(form->window(), 6, 6, true);
         reach(setup);
+        const QStringList turnSaid = {{}, {}, "sladkosti 2", "sladkosti 2, pár", "medvídek 3, není pár"};
+        if (byKeys && setup <= TwoUpDifferent && setup >= OneCardUp)
+            QCOMPARE(reader->announced().value(reader->announced().size() - 1), turnSaid[setup]);
         const support::PexesoSnapshot before = snapshot(*form);
         const std::size_t shown = messages->shown.size();
         const std::size_t mark = reader->heard.size();
@@ -173,6 +178,13 @@ private slots:
             QCOMPARE(snapshot(*form).counters, std::vector<int>({18, 0, 0, 0}));
         }
         QCOMPARE(reader->unheard(form->Image3, namesBefore, mark), QString());
+        const QString said = event.endsWith('N') ? "Nová hra"
+            : !byKeys || event == "other keys"  ? ""
+            : resolving >= 0                    ? (pair ? "pár odebrán ze stolu" : "karty otočeny zpět")
+                                                : "beze změny";
+        QStringList heard = reader->announced(mark);
+        heard.removeDuplicates(); // a click on each empty place
+        QCOMPARE(heard.join(" | "), said);
         verifyInvariants();
     }
 

@@ -8,7 +8,6 @@
 
 #include "keyboardgrid.h"
 
-#include <QAccessibleTableInterface>
 
 #include <QTest>
 #include <QWidget>
@@ -204,9 +203,10 @@ private slots:
     }
 
     // What a screen reader finds as each window starts: its controls in the
-    // order in which they lie, the field or the cards as a table whose cells
-    // lie where the table says, each named by its picture, and what it says
-    // of each picture of the set and of the face button's.
+    // order in which they lie, the field or the cards as a grid of cells in
+    // reading order, each where it lies on screen, named by its picture and
+    // described by its column and row, and what it says of each picture of
+    // the set and of the face button's.
     void accessibleWindow_data()
     {
         QTest::addColumn<bool>("cards");
@@ -214,12 +214,12 @@ private slots:
         QTest::addColumn<QStringList>("pictures");
         QTest::newRow("miny") << false
             << QStringList{"frame 'Miny'", "label '54 miny'", "check box '54 miny'", "push button 'Nová hra' (hra běží)",
-                           "label '0s'", "table 'Minové pole' 20 x 20", "notification ''"}
+                           "label '0s'", "grouping 'Minové pole' of 400 cells", "notification ''"}
             << QStringList{"1", "2", "3", "4", "5", "6", "7", "8", "zakryté", "prázdné", "vlajka", "otazník", "mina",
                            "zasažená mina", "chybná vlajka", "hra běží", "hra běží", "prohra!", "výhra!", "hra běží",
                            "hra běží"};
         QTest::newRow("pexeso") << true
-            << QStringList{"frame 'Pexeso'", "table 'Stůl' 6 x 6", "status bar 'N...nová hra'", "notification ''"}
+            << QStringList{"frame 'Pexeso'", "grouping 'Stůl' of 36 cells", "status bar 'N...nová hra'", "notification ''"}
             << QStringList{"prázdné místo", "rubem nahoru", "komár 1", "sladkosti 2", "medvídek 3", "špagety 4",
                            "sněhulák 5", "motýl 6", "žába 7", "pavouk 8", "ryba 9", "větvička 10", "bubny 11",
                            "masožravka 12", "houba 13", "židle a stůl 14", "hodiny 15", "srdce 16", "žárovka 17",
@@ -243,14 +243,17 @@ private slots:
         game.form->Show();
         QVERIFY(QTest::qWaitForWindowExposed(window));
         QCOMPARE(support::ScreenReader::outline(window), outline);
-        QAccessibleTableInterface *table = support::ScreenReader::table(window);
-        QVERIFY(!table->cellAt(table->rowCount(), 0) && !table->cellAt(0, -1));
-        for (int row = 0; row < table->rowCount(); ++row)
-            for (int column = 0; column < table->columnCount(); ++column) {
+        QAccessibleInterface *grid = support::ScreenReader::grid(window);
+        const int columns = cards ? 6 : 20;
+        QVERIFY(!grid->child(grid->childCount()) && !grid->child(-1));
+        for (int row = 0; row < columns; ++row)
+            for (int column = 0; column < columns; ++column) {
                 const QRect area = (*game.cells)(cards ? column * 6 + row : row * 20 + column + 1).pixelRect();
-                QAccessibleInterface *cell = table->cellAt(row, column);
+                QAccessibleInterface *cell = grid->child(row * columns + column);
+                QCOMPARE(grid->indexOfChild(cell), row * columns + column);
                 QCOMPARE(cell->rect(), QRect(window->mapToGlobal(area.topLeft()), area.size()));
                 QCOMPARE(cell->text(QAccessible::Name), pictures[cards ? 1 : 8]);
+                QCOMPARE(cell->text(QAccessible::Description), QString("sloupec %1, řádek %2").arg(column + 1).arg(row + 1));
                 const QPoint middle = cell->rect().center();
                 QCOMPARE(support::ScreenReader::of(window)->childAt(middle.x(), middle.y())->childAt(middle.x(), middle.y()),
                          cell);
