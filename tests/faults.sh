@@ -1,17 +1,31 @@
 #!/usr/bin/env bash
 # Plants deliberate faults one at a time in a scratch copy of the sources and
-# tells for each whether the test suite catches it.
+# tells for each whether the test suite catches it, which test did, and how
+# long the fault took to build and test.
 #
 #   tests/faults.sh [SOURCE_DIR]
 #
 # The scratch folder is $FAULTS_SCRATCH; $FAULTS_TESTS, a regular expression,
 # runs only the tests it matches, and $FAULTS_ONLY plants only the faults
 # whose description it matches.
+#
+# A fault stops at the first test that catches it. The tests run in stages,
+# the fastest first: tests whose names agree up to the first "_" (tst_*,
+# screenshots_*) make one stage, run on two cores; a test that took longer
+# than $FAULTS_ALONE seconds (10) in the run without a fault is a stage of
+# its own. The stages go in the order of their slowest test's time in that
+# run, so that the real-display checks come last, and a fault that only they
+# catch still runs them.
 set -uo pipefail
 source_dir=$(cd "${1:-$(dirname "$0")/..}" && pwd)
 scratch=${FAULTS_SCRATCH:-/tmp/faults-scratch}
+alone=${FAULTS_ALONE:-10}
 src=$scratch/src
 build=$scratch/build
+started=$EPOCHREALTIME
+
+# Seconds since a time taken from $EPOCHREALTIME, to a tenth.
+since() { awk -v from="$1" -v to="$EPOCHREALTIME" 'BEGIN { printf "%.1f", to - from }'; }
 
 # Only a folder this script made is ever wiped.
 if [ -e "$scratch" ] && [ ! -e "$scratch/.faults-scratch" ]; then
@@ -35,11 +49,65 @@ cmake -S "$src" -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DWARNINGS_AS_ERRO
 cmake --build "$build" -j2 >"$scratch/build.log" 2>&1 || { tail -40 "$scratch/build.log"; exit 2; }
 
 # Tests that fail without any fault cannot catch one: they are left out.
-suite() { (cd "$build" && ctest ${left_out:+-E "^($left_out)\$"} ${FAULTS_TESTS:+-R "$FAULTS_TESTS"} -j2 "$@"); }
-left_out=
-suite >"$scratch/clean.log" 2>&1
+(cd "$build" && ctest ${FAULTS_TESTS:+-R "$FAULTS_TESTS"} -j2) >"$scratch/clean.log" 2>&1
 left_out=$(sed -n 's/^[[:space:]]*[0-9]* - \([^ ]*\) (.*/\1/p' "$scratch/clean.log" | paste -sd"|")
 [ -z "$left_out" ] || echo "failing without a fault, left out: ${left_out//|/, }"
+
+# The stages, from ctest's own list and the times of the tests that passed:
+# one line each, the tests' names separated by "|".
+stages=$(sed -n 's/^.*Test *#\([0-9]*\): \([^ ]*\) \.*[[:space:]]*Passed[[:space:]]*\([0-9.]*\) sec$/\1 \2 \3/p' \
+    "$scratch/clean.log" | awk -v alone="$alone" '
+    {
+        stage = $2
+        if ($3 <= alone + 0)
+            sub(/_.*/, "", stage)
+        if (!(stage in slowest) || $3 > slowest[stage])
+            slowest[stage] = $3
+        if (!(stage in first) || $1 < first[stage])
+            first[stage] = $1
+        number[$2] = $1
+        members[stage] = members[stage] " " $2
+    }
+    END {
+        for (stage in members) {
+            n = split(substr(members[stage], 2), names, " ")
+            # The members in ctest'\''s order.
+            for (i = 2; i <= n; i++)
+                for (j = i; j > 1 && number[names[j]] < number[names[j - 1]]; j--) {
+                    t = names[j]; names[j] = names[j - 1]; names[j - 1] = t
+                }
+            line = names[1]
+            for (i = 2; i <= n; i++)
+                line = line "|" names[i]
+            printf "%012.3f %06d %s\n", slowest[stage], first[stage], line
+        }
+    }' | sort | cut -d' ' -f3)
+[ -n "$stages" ] || { echo "no test passes without a fault"; exit 2; }
+# Every test that passed is in a stage, or a fault could slip past it.
+passed=$(sed -n 's/.* tests passed, \([0-9]*\) tests\{0,1\} failed out of \([0-9]*\)$/\2 - \1/p' "$scratch/clean.log")
+[ "$(tr '|' '\n' <<<"$stages" | wc -l)" -eq "$((${passed:-0}))" ] \
+    || { echo "the times of the tests that passed were not all read from $scratch/clean.log"; exit 2; }
+echo "stages, first to last:"
+sed 's/^/    /; s/|/ /g' <<<"$stages"
+width=$(tr '|' '\n' <<<"$stages" | awk '{ if (length > w) w = length } END { print w }')
+echo "built and tested without a fault in $(since "$started") s"
+
+# Runs the stages in turn until one fails; the tests that failed are in $by.
+suite() {
+    local stage out=$scratch/stage.log
+    by=
+    while read -r stage; do
+        stage=$(sed 's/[][\\.*+?^$(){}]/\\&/g' <<<"$stage")
+        (cd "$build" && ctest -R "^(${stage})\$" -j2 --stop-on-failure) >"$out" 2>&1
+        local status=$?
+        cat "$out" >>"$scratch/fault.log"
+        if [ $status -ne 0 ]; then
+            by=$(sed -n 's/^[[:space:]]*[0-9]* - \([^ ]*\) (.*/\1/p' "$out" | paste -sd,)
+            by=${by:-ctest}
+            return 1
+        fi
+    done <<<"$stages"
+}
 
 caught=0
 missed=0
@@ -49,16 +117,17 @@ trap '[ -n "${file:-}" ] && [ -f "$original" ] && cp "$original" "$src/$file"' E
 # fault DESCRIPTION FILE PERL-SUBSTITUTION: the substitution runs over the
 # whole file at once, so it may span lines.
 fault() {
-    local description=$1 result
+    local description=$1 result from=$EPOCHREALTIME
     [[ $description =~ ${FAULTS_ONLY:-.} ]] || return 0
     file=$2
+    by=
     cp "$src/$file" "$original"
     perl -0pi -e "$3" "$src/$file"
     if cmp -s "$src/$file" "$original"; then
         result="NOT APPLIED"
     elif ! cmake --build "$build" -j2 >"$scratch/fault.log" 2>&1; then
         result="BUILD FAILED"
-    elif suite --stop-on-failure >>"$scratch/fault.log" 2>&1; then
+    elif suite; then
         result="MISSED"
     else
         result="caught"
@@ -66,7 +135,7 @@ fault() {
     cp "$original" "$src/$file"
     file=
     [ "$result" = caught ] && caught=$((caught + 1)) || missed=$((missed + 1))
-    printf '%-12s %s\n' "$result" "$description"
+    printf '%-12s %6s s  %-*s  %s\n' "$result" "$(since "$from")" "$width" "${by:--}" "$description"
 }
 
 # The mine game: marks, counter and clock.
@@ -173,5 +242,6 @@ fault "a maximize request acknowledged at the fixed size" runtime/form.cpp 's/\n
 fault "the window shown again still maximized" runtime/windowstateguard.cpp \
     's/\n\s*window_->setWindowState\(window_->windowState\(\) & ~enlarged\);//'
 
+echo "all in $(since "$started") s"
 echo "$caught caught, $missed missed"
 [ "$missed" -eq 0 ]
