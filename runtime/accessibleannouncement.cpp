@@ -1,5 +1,6 @@
 #include "accessibleannouncement.h"
 
+#include "accessibility.h"
 #include "formwindow.h"
 
 namespace rt {
@@ -16,7 +17,7 @@ QAccessibleInterface *AccessibleAnnouncement::parent() const
 
 QString AccessibleAnnouncement::text(QAccessible::Text t) const
 {
-    return t == QAccessible::Name ? QString::fromStdString(window_->announcement()) : QString();
+    return t == QAccessible::Name ? QString::fromStdString(announcement(*window_)) : QString();
 }
 
 // It has no place of its own on screen.
@@ -28,7 +29,7 @@ QRect AccessibleAnnouncement::rect() const
 QAccessible::State AccessibleAnnouncement::state() const
 {
     QAccessible::State state;
-    state.invisible = window_->announcement().empty();
+    state.invisible = announcement(*window_).empty();
     return state;
 }
 

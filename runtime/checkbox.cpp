@@ -1,6 +1,6 @@
 #include "checkbox.h"
 
-#include "accessibility.h"
+#include "controlobserver.h"
 #include "form.h"
 #include "formwindow.h"
 #include "pixelfont.h"
@@ -52,11 +52,12 @@ CheckBox::CheckBox(Form &form) : WindowedControl(form, new CheckBoxWidget)
         if (!click_)
             return;
         FormWindow &window = *this->form().formWindow();
-        if (!spokenClick_.empty())
-            startReport(window, nullptr, spokenClick_);
+        ControlObserver *observer = spokenClick_.empty() ? nullptr : ControlObserver::current();
+        if (observer)
+            observer->keyPressed(window, nullptr, spokenClick_);
         click_();
-        if (!spokenClick_.empty())
-            finishReport(window);
+        if (observer)
+            observer->keyDone(window);
     });
 }
 

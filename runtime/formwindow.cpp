@@ -1,15 +1,12 @@
 #include "formwindow.h"
 
-#include "accessibility.h"
+#include "controlobserver.h"
 #include "form.h"
 #include "graphiccontrol.h"
-#include "image.h"
 #include "inputcodes.h"
-#include "keyreport.h"
 #include "messagebox.h"
 #include "mouse.h"
 
-#include <QAccessible>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -27,13 +24,14 @@ FormWindow::FormWindow(Form &form) : form_(form)
     // A click on the window must not take the keyboard from the control that
     // holds it; a window without such a control gets the keys all the same.
     setFocusPolicy(Qt::NoFocus);
-    installAccessibility();
+    if (ControlObserver *observer = ControlObserver::current())
+        observer->windowMade(*this);
 }
 
 FormWindow::~FormWindow()
 {
-    if (announcementId_)
-        QAccessible::deleteAccessibleInterface(announcementId_);
+    if (ControlObserver *observer = ControlObserver::current())
+        observer->windowGone(*this);
 }
 
 void FormWindow::addGraphic(GraphicControl *control)
@@ -58,6 +56,21 @@ void FormWindow::addAccessKey(int keyCode, GraphicControl *control)
 void FormWindow::addSpokenKey(int keyCode, const std::string &text)
 {
     spokenKeys_.emplace_back(keyCode, text);
+}
+
+void FormWindow::setAccessibleName(const GraphicControl *control, const std::string &name)
+{
+    std::erase_if(accessibleNames_, [control](const auto &named) { return named.first == control; });
+    if (!name.empty())
+        accessibleNames_.emplace_back(control, name);
+}
+
+const std::string &FormWindow::accessibleName(const GraphicControl *control) const
+{
+    static const std::string none;
+    const auto named = std::find_if(accessibleNames_.begin(), accessibleNames_.end(),
+                                    [control](const auto &named) { return named.first == control; });
+    return named == accessibleNames_.end() ? none : named->second;
 }
 
 void FormWindow::restack(GraphicControl *control, bool toFront)
@@ -179,23 +192,25 @@ void FormWindow::keyPressEvent(QKeyEvent *event)
     // A key held down acts once, however often the keyboard repeats it.
     if (event->isAutoRepeat())
         return;
+    ControlObserver *observer = ControlObserver::current();
     const auto access = std::find_if(accessKeys_.begin(), accessKeys_.end(),
                                      [keyCode](const auto &key) { return key.first == keyCode; });
     if (access != accessKeys_.end()) {
         heldAccessKeys_.press(keyCode, access->second);
-        const auto *image = dynamic_cast<const Image *>(access->second);
-        startReport(*this, nullptr, image ? image->accessibleName() : std::string());
+        if (observer)
+            observer->keyPressed(*this, nullptr, accessibleName(access->second));
         access->second->pressInMiddle(LeftButton, shiftCode(event->modifiers()));
-        holdReport(*this);
+        if (observer)
+            observer->keyHeld(*this);
         return;
     }
     const auto spoken = std::find_if(spokenKeys_.begin(), spokenKeys_.end(),
                                      [keyCode](const auto &key) { return key.first == keyCode; });
-    if (spoken != spokenKeys_.end())
-        startReport(*this, nullptr, spoken->second);
+    if (observer && spoken != spokenKeys_.end())
+        observer->keyPressed(*this, nullptr, spoken->second);
     form_.Form_KeyDown(keyCode, shiftCode(event->modifiers()));
-    if (spoken != spokenKeys_.end())
-        finishReport(*this);
+    if (observer && spoken != spokenKeys_.end())
+        observer->keyDone(*this);
 }
 
 void FormWindow::keyReleaseEvent(QKeyEvent *event)
@@ -205,9 +220,12 @@ void FormWindow::keyReleaseEvent(QKeyEvent *event)
         QWidget::keyReleaseEvent(event);
         return;
     }
-    resumeReport(*this);
+    ControlObserver *observer = ControlObserver::current();
+    if (observer)
+        observer->keyResumed(*this);
     (*heldAccessKeys_.release(keyCode))->releaseInMiddle(LeftButton, shiftCode(event->modifiers()));
-    finishReport(*this);
+    if (observer)
+        observer->keyDone(*this);
 }
 
 // A key released in another window, a message box say, leaves nothing behind.
@@ -215,7 +233,8 @@ void FormWindow::changeEvent(QEvent *event)
 {
     if (event->type() == QEvent::ActivationChange && !isActiveWindow()) {
         heldAccessKeys_.clear();
-        finishReport(*this);
+        if (ControlObserver *observer = ControlObserver::current())
+            observer->keyDone(*this);
     }
     QWidget::changeEvent(event);
 }

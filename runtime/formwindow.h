@@ -4,7 +4,6 @@
 
 #include <QWidget>
 
-#include <memory>
 #include <string>
 #include <utility>
 #include <vector>
@@ -13,7 +12,6 @@ namespace rt {
 
 class Form;
 class GraphicControl;
-class KeyReport;
 
 // The top-level widget of a Form: its client area. It paints the form's
 // graphic controls in their stacking order, hands each mouse event to the
@@ -35,15 +33,11 @@ public:
     int stackingIndex(const GraphicControl *control) const;
     void addAccessKey(int keyCode, GraphicControl *control);
     void addSpokenKey(int keyCode, const std::string &text);
+    // The name of its own that screen readers call a control by; none is empty.
+    void setAccessibleName(const GraphicControl *control, const std::string &name);
+    const std::string &accessibleName(const GraphicControl *control) const;
     const std::vector<GraphicControl *> &graphics() const { return graphics_; }
 
-    // What the window announces to screen readers now, and its accessible object.
-    const std::string &announcement() const { return announcement_; }
-    void setAnnouncement(const std::string &text) { announcement_ = text; }
-    unsigned announcementId() const { return announcementId_; }
-    void setAnnouncementId(unsigned id) { announcementId_ = id; }
-    // What the key that is down has done so far, if a screen reader listens.
-    std::unique_ptr<KeyReport> &keyReport() { return keyReport_; }
     // Asks for an area to be painted again; before the window is first shown
     // there is nothing to repaint, and the first paint covers everything.
     void requestPaint(const QRect &area)
@@ -72,9 +66,7 @@ private:
     std::vector<std::pair<int, GraphicControl *>> accessKeys_; // keys and the controls they press
     HeldKeys<GraphicControl *> heldAccessKeys_;
     std::vector<std::pair<int, std::string>> spokenKeys_; // keys told to screen readers, with their texts
-    std::string announcement_;
-    unsigned announcementId_ = 0;
-    std::unique_ptr<KeyReport> keyReport_;
+    std::vector<std::pair<const GraphicControl *, std::string>> accessibleNames_;
     bool painted_ = false;
 };
 

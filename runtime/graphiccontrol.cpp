@@ -1,7 +1,6 @@
 #include "graphiccontrol.h"
 
-#include "accessibility.h"
-
+#include "controlobserver.h"
 #include "form.h"
 #include "formwindow.h"
 
@@ -17,7 +16,9 @@ GraphicControl::GraphicControl(Form &form) : Control(form), window_(form.formWin
 GraphicControl::~GraphicControl()
 {
     window_->removeGraphic(this);
-    forgetAccessible(*this);
+    window_->setAccessibleName(this, {});
+    if (ControlObserver *observer = ControlObserver::current())
+        observer->controlGone(*this);
 }
 
 void GraphicControl::ZOrder(int position)

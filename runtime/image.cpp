@@ -1,6 +1,6 @@
 #include "image.h"
 
-#include "accessibility.h"
+#include "controlobserver.h"
 #include "formwindow.h"
 #include "keyboardgrid.h"
 
@@ -23,7 +23,8 @@ void Image::setPicture(const Picture &picture)
         repaint();
     // A window tells screen readers nothing before it is shown: it is being laid out.
     if (!samePicture && formWindow()->isVisible())
-        pictureShown(*this, previous);
+        if (ControlObserver *observer = ControlObserver::current())
+            observer->pictureShown(*this, previous);
 }
 
 void Image::setHandlers(std::shared_ptr<const Handlers> handlers)
@@ -39,12 +40,12 @@ void Image::setAccessKeys(std::initializer_list<int> keyCodes)
 
 void Image::setAccessibleName(const std::string &name)
 {
-    rt::setAccessibleName(*this, name);
+    formWindow()->setAccessibleName(this, name);
 }
 
 const std::string &Image::accessibleName() const
 {
-    return rt::accessibleName(*this);
+    return formWindow()->accessibleName(this);
 }
 
 void Image::copyFrom(const Image &other)

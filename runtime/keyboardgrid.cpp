@@ -1,6 +1,6 @@
 #include "keyboardgrid.h"
 
-#include "accessibility.h"
+#include "controlobserver.h"
 #include "formwindow.h"
 #include "imagearray.h"
 #include "inputcodes.h"
@@ -89,14 +89,20 @@ void KeyboardGrid::moveCursor(QPoint cell)
     update(cellRect(cursor_));
     cursor_ = cell;
     update(cellRect(cursor_));
-    cursorMoved(*this);
+    tellCursorMoved();
 }
 
 void KeyboardGrid::showCursor()
 {
     keyboardCame_ = true;
     update(cellRect(cursor_));
-    cursorMoved(*this);
+    tellCursorMoved();
+}
+
+void KeyboardGrid::tellCursorMoved()
+{
+    if (ControlObserver *observer = ControlObserver::current())
+        observer->cursorMoved(*this);
 }
 
 void KeyboardGrid::pressed(int index)
@@ -183,9 +189,12 @@ void KeyboardGrid::keyPressEvent(QKeyEvent *event)
         return;
     held_.press(keyCode, elementAt(cursor_));
     FormWindow &form = *image->formWindow();
-    startReport(form, this, {});
+    ControlObserver *observer = ControlObserver::current();
+    if (observer)
+        observer->keyPressed(form, this, {});
     image->pressInMiddle(key->button, shiftCode(event->modifiers()));
-    holdReport(form);
+    if (observer)
+        observer->keyHeld(form);
 }
 
 // The release goes to the element the key pressed, wherever the cursor is now.
@@ -200,10 +209,13 @@ void KeyboardGrid::keyReleaseEvent(QKeyEvent *event)
         return;
     const int index = *held_.release(keyCode);
     FormWindow &form = *static_cast<FormWindow *>(window());
-    resumeReport(form);
+    ControlObserver *observer = ControlObserver::current();
+    if (observer)
+        observer->keyResumed(form);
     if (images_.exists(index))
         images_(index).releaseInMiddle(keyPress(keyCode)->button, shiftCode(event->modifiers()));
-    finishReport(form);
+    if (observer)
+        observer->keyDone(form);
 }
 
 void KeyboardGrid::focusInEvent(QFocusEvent *event)
@@ -212,14 +224,15 @@ void KeyboardGrid::focusInEvent(QFocusEvent *event)
         keyboardCame_ = true;
     update(cellRect(cursor_));
     // After the toolkit has told screen readers that the grid has the focus.
-    QTimer::singleShot(0, this, [this] { cursorMoved(*this); });
+    QTimer::singleShot(0, this, [this] { tellCursorMoved(); });
 }
 
 // A key released elsewhere, in a message box say, leaves nothing behind.
 void KeyboardGrid::focusOutEvent(QFocusEvent *)
 {
     held_.clear();
-    finishReport(*static_cast<FormWindow *>(window()));
+    if (ControlObserver *observer = ControlObserver::current())
+        observer->keyDone(*static_cast<FormWindow *>(window()));
     update(cellRect(cursor_));
 }
 

@@ -61,6 +61,7 @@ private:
     QRect cellRect(QPoint cell) const;
     void moveCursor(QPoint cell);
     void showCursor();
+    void tellCursorMoved();
     bool move(int keyCode, bool ctrl);
     void walk(int step);
     bool otherControlTakesTab() const;

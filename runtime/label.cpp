@@ -1,8 +1,7 @@
 #include "label.h"
 
-#include "accessibility.h"
+#include "controlobserver.h"
 #include "formwindow.h"
-
 #include "pixelfont.h"
 
 #include <QPainter>
@@ -20,7 +19,8 @@ void Label::setCaption(const std::string &caption)
     const std::string previous = std::exchange(caption_, caption);
     repaint();
     if (formWindow()->isVisible())
-        captionChanged(*this, previous);
+        if (ControlObserver *observer = ControlObserver::current())
+            observer->captionChanged(*this, previous);
 }
 
 void Label::setBackColor(Color color)
