@@ -184,52 +184,52 @@ fault "M deals" pexeso/form1.cpp 's/KeyCode == 78/KeyCode == 77/'
 fault "tiles above the cards" pexeso/form1_design.cpp 's/tileTemplate\.ZOrder\(1\);/tileTemplate.ZOrder(0);/'
 
 # The runtime.
-fault "right and middle buttons swapped" runtime/inputcodes.cpp 's/return RightButton;/return MiddleButton;/'
-fault "the bottom control takes the mouse" runtime/formwindow.cpp 's/graphics_\.rbegin\(\); it != graphics_\.rend\(\)/graphics_.begin(); it != graphics_.end()/'
-fault "loaded elements on top" runtime/imagearray.cpp 's/form_\.formWindow\(\)->stackAbove\(&image, &templateImage\);//'
-fault "clicks when released outside" runtime/image.cpp 's/if \(inside && handlers_/if (handlers_/'
-fault "the check box reports changes by code" runtime/checkbox.cpp 's/&QAbstractButton::clicked/\&QAbstractButton::toggled/'
-fault "a click takes the keyboard from the check box" runtime/formwindow.cpp 's/setFocusPolicy\(Qt::NoFocus\)/setFocusPolicy(Qt::StrongFocus)/'
-fault "control-array Load starts the element visible" runtime/imagearray.cpp 's/image\.setVisible\(false\);/image.setVisible(true);/'
-fault "a move keeps the old left edge" runtime/control.cpp 's/pixels\(left, left_, was\.x\(\)\)/was.x()/'
-fault "a shown window is not repainted after a change" runtime/formwindow.h \
+fault "right and middle buttons swapped" runtime/base/inputcodes.cpp 's/return RightButton;/return MiddleButton;/'
+fault "the bottom control takes the mouse" runtime/controls/formwindow.cpp 's/graphics_\.rbegin\(\); it != graphics_\.rend\(\)/graphics_.begin(); it != graphics_.end()/'
+fault "loaded elements on top" runtime/controls/imagearray.cpp 's/form_\.formWindow\(\)->stackAbove\(&image, &templateImage\);//'
+fault "clicks when released outside" runtime/controls/image.cpp 's/if \(inside && handlers_/if (handlers_/'
+fault "the check box reports changes by code" runtime/controls/checkbox.cpp 's/&QAbstractButton::clicked/\&QAbstractButton::toggled/'
+fault "a click takes the keyboard from the check box" runtime/controls/formwindow.cpp 's/setFocusPolicy\(Qt::NoFocus\)/setFocusPolicy(Qt::StrongFocus)/'
+fault "control-array Load starts the element visible" runtime/controls/imagearray.cpp 's/image\.setVisible\(false\);/image.setVisible(true);/'
+fault "a move keeps the old left edge" runtime/controls/control.cpp 's/pixels\(left, left_, was\.x\(\)\)/was.x()/'
+fault "a shown window is not repainted after a change" runtime/controls/formwindow.h \
     's/if \(isVisible\(\)\)(\s*)update/if (!isVisible())$1update/'
-fault "random source can return 1.0" runtime/random.cpp 's/16777216\.0f/16777215.0f/'
-fault "picture sheet: every run a pixel short" runtime/picturesheet.cpp 's/std::min<std::ptrdiff_t>\(run\[0\],/std::min<std::ptrdiff_t>(run[0] - 1,/'
-fault "pixel font: each glyph's last column left out" runtime/pixelfont.cpp 's/x < right; \+\+x/x + 1 < right; ++x/'
+fault "random source can return 1.0" runtime/base/random.cpp 's/16777216\.0f/16777215.0f/'
+fault "picture sheet: every run a pixel short" runtime/graphics/picturesheet.cpp 's/std::min<std::ptrdiff_t>\(run\[0\],/std::min<std::ptrdiff_t>(run[0] - 1,/'
+fault "pixel font: each glyph's last column left out" runtime/graphics/pixelfont.cpp 's/x < right; \+\+x/x + 1 < right; ++x/'
 
 # Playing by keys.
-fault "the cursor wraps round at the left and right edges" runtime/keyboardgrid.cpp \
+fault "the cursor wraps round at the left and right edges" runtime/controls/keyboardgrid.cpp \
     's/std::clamp\(to\.x\(\), 0, columns_ - 1\)/(to.x() + columns_) % columns_/'
-fault "F acts on the neighbouring cell" runtime/keyboardgrid.cpp \
+fault "F acts on the neighbouring cell" runtime/controls/keyboardgrid.cpp \
     's/Image \*image = imageAt\(cursor_\);/Image *image = imageAt(cursor_ + QPoint(key->button == RightButton \&\& cursor_.x() < columns_ - 1, 0));/'
-fault "a held key presses again on every repeat" runtime/keyboardgrid.cpp 's/    if \(event->isAutoRepeat\(\)\)\n        return;\n    Image/    Image/'
-fault "a held access key presses again on every repeat" runtime/formwindow.cpp 's/if \(event->isAutoRepeat\(\)\)\n\s*return;//'
-fault "a click takes the keyboard to the field" runtime/keyboardgrid.cpp \
+fault "a held key presses again on every repeat" runtime/controls/keyboardgrid.cpp 's/    if \(event->isAutoRepeat\(\)\)\n        return;\n    Image/    Image/'
+fault "a held access key presses again on every repeat" runtime/controls/formwindow.cpp 's/if \(event->isAutoRepeat\(\)\)\n\s*return;//'
+fault "a click takes the keyboard to the field" runtime/controls/keyboardgrid.cpp \
     's/setAttribute\(Qt::WA_TransparentForMouseEvents\);\n\s*setFocusPolicy\(Qt::TabFocus\);/setFocusPolicy(Qt::StrongFocus);/'
-fault "Tab walks the field although the check box takes the keyboard" runtime/keyboardgrid.cpp 's/!otherControlTakesTab\(\)/true/'
-fault "a mouse press leaves the cursor where it was" runtime/image.cpp 's/handlers_->grid->pressed\(index_\)/(void)0/'
-fault "the first arrow key moves the cursor" runtime/keyboardgrid.cpp 's/if \(arrow\)\n\s*showCursor\(\);\n\s*return arrow;/keyboardCame_ = true;/'
-fault "Home goes to the top left cell" runtime/keyboardgrid.cpp 's/QPoint\(0, ctrl \? 0 : to\.y\(\)\)/QPoint(0, 0)/'
-fault "a key's release goes to the cell under the cursor" runtime/keyboardgrid.cpp \
+fault "Tab walks the field although the check box takes the keyboard" runtime/controls/keyboardgrid.cpp 's/!otherControlTakesTab\(\)/true/'
+fault "a mouse press leaves the cursor where it was" runtime/controls/image.cpp 's/handlers_->grid->pressed\(index_\)/(void)0/'
+fault "the first arrow key moves the cursor" runtime/controls/keyboardgrid.cpp 's/if \(arrow\)\n\s*showCursor\(\);\n\s*return arrow;/keyboardCame_ = true;/'
+fault "Home goes to the top left cell" runtime/controls/keyboardgrid.cpp 's/QPoint\(0, ctrl \? 0 : to\.y\(\)\)/QPoint(0, 0)/'
+fault "a key's release goes to the cell under the cursor" runtime/controls/keyboardgrid.cpp \
     's/const int index = \*held_\.release\(keyCode\);/held_.release(keyCode); const int index = elementAt(cursor_);/'
-fault "the cursor without its yellow" runtime/keyboardgrid.cpp 's/QColor\(255, 255, 0\)/Qt::black/'
-fault "the cursor a pixel beyond its cell" runtime/keyboardgrid.cpp 's/QRect ring = cell;/QRect ring = cell.adjusted(-1, -1, 1, 1);/'
+fault "the cursor without its yellow" runtime/controls/keyboardgrid.cpp 's/QColor\(255, 255, 0\)/Qt::black/'
+fault "the cursor a pixel beyond its cell" runtime/controls/keyboardgrid.cpp 's/QRect ring = cell;/QRect ring = cell.adjusted(-1, -1, 1, 1);/'
 fault "the card places read across the rows" pexeso/form1_design.cpp 's/return col \* 6 \+ row;/return row * 6 + col;/'
 fault "F2 does not press the face button" miny/form1_design.cpp 's/\{rt::KeyN, rt::KeyF2\}/{rt::KeyN}/'
 fault "Return does not press a cell" miny/form1_design.cpp 's/\{rt::KeyReturn, rt::LeftButton\}, //'
-fault "the keyboard stays with the message box once it is closed" runtime/messagebox.cpp 's/owner->activateWindow\(\);/;/'
+fault "the keyboard stays with the message box once it is closed" runtime/base/messagebox.cpp 's/owner->activateWindow\(\);/;/'
 
 # What a screen reader reads.
-fault "rows and columns swapped in the table" runtime/accessiblegrid.cpp 's/imageAt\(QPoint\(column, row\)\)/imageAt(QPoint(row, column))/'
+fault "rows and columns swapped in the table" runtime/accessibility/accessiblegrid.cpp 's/imageAt\(QPoint\(column, row\)\)/imageAt(QPoint(row, column))/'
 fault "a cell named for the wrong picture" miny/form1_design.cpp 's/\{"flag", \{"vlajka"\}\}, \{"question", \{"otazník"\}\}/{"flag", {"otazník"}}, {"question", {"vlajka"}}/'
-fault "no name-change event for a cell" runtime/accessibility.cpp 's/\(image\.keyboardGrid\(\) \|\| AccessibleControl::speaks\(image\)\)/AccessibleControl::speaks(image)/'
-fault "no name-change event for a caption" runtime/accessibility.cpp 's/(void captionChanged\(Label &label\)\n\{\n)/$1    return;\n/'
-fault "the cursor's focus told before the toolkit's" runtime/keyboardgrid.cpp 's/QTimer::singleShot\(0, this, \[this\] \{ cursorMoved\(\*this\); \}\);/cursorMoved(*this);/'
+fault "no name-change event for a cell" runtime/accessibility/accessibility.cpp 's/\(image\.keyboardGrid\(\) \|\| AccessibleControl::speaks\(image\)\)/AccessibleControl::speaks(image)/'
+fault "no name-change event for a caption" runtime/accessibility/accessibility.cpp 's/(void captionChanged\(Label &label, const std::string &previous\) override\n\s*\{\n)/$1        return;\n/'
+fault "the cursor's focus told before the toolkit's" runtime/controls/keyboardgrid.cpp 's/QTimer::singleShot\(0, this, \[this\] \{ tellCursorMoved\(\); \}\);/tellCursorMoved();/'
 fault "a lost mine game not announced" miny/form1_design.cpp 's/\{"prohra", true\}/{"prohra"}/'
-fault "pictures laid out before the window shows are told" runtime/image.cpp 's/if \(!samePicture && formWindow\(\)->isVisible\(\)\)/if (!samePicture)/'
-fault "the strip above the field read top down, not from the left" runtime/accessibleform.cpp 's/rect\.left\(\) >= at->first\.left\(\)/true/'
-fault "hidden controls read" runtime/accessiblecontrol.cpp 's/if \(!control\.Visible\(\)\)\n\s*return false;//'
+fault "pictures laid out before the window shows are told" runtime/controls/image.cpp 's/if \(!samePicture && formWindow\(\)->isVisible\(\)\)/if (!samePicture)/'
+fault "the strip above the field read top down, not from the left" runtime/accessibility/accessibleform.cpp 's/rect\.left\(\) >= at->first\.left\(\)/true/'
+fault "hidden controls read" runtime/accessibility/accessiblecontrol.cpp 's/if \(!control\.Visible\(\)\)\n\s*return false;//'
 
 # The picture tools.
 fault "minyart: digit 1 without its foot" tools/minyart/minyart.cpp 's/"######",/"..##..",/'
@@ -238,8 +238,8 @@ fault "sheetmaker: every run a pixel short" tools/sheetmaker/main.cpp 's/unsigne
 fault "iconscale: scaled one factor too little" tools/iconscale/main.cpp 's/source\.size\(\) \* factor/source.size() * qMax(1, factor - 1)/'
 
 # The installed games on Wayland.
-fault "a maximize request acknowledged at the fixed size" runtime/form.cpp 's/\n\s*new WindowStateGuard\(window_\.get\(\)\);//'
-fault "the window shown again still maximized" runtime/windowstateguard.cpp \
+fault "a maximize request acknowledged at the fixed size" runtime/controls/form.cpp 's/\n\s*new WindowStateGuard\(window_\.get\(\)\);//'
+fault "the window shown again still maximized" runtime/controls/windowstateguard.cpp \
     's/\n\s*window_->setWindowState\(window_->windowState\(\) & ~enlarged\);//'
 
 echo "all in $(since "$started") s"
