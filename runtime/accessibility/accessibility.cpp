@@ -22,26 +22,33 @@
 
 namespace rt {
 
-namespace {
-
-// Kept beside the controls and the windows, so that those that are never
-// read cost nothing.
-std::unordered_map<const GraphicControl *, QAccessible::Id> readable;
-struct Reading
+// What a window announces, and what the key that is down has done so far,
+// if a screen reader listens.
+struct ObserverData
 {
     std::string announcement;
     QAccessible::Id announcementId = 0;
-    // What the key that is down has done so far, if a screen reader listens.
     std::unique_ptr<KeyReport> keyReport;
 };
-std::unordered_map<const FormWindow *, Reading> reading;
+
+namespace {
+
+// Kept beside the controls, so that controls that are never read cost nothing.
+struct Readable
+{
+    QAccessible::Id id = 0;
+    std::string name; // of its own
+};
+std::unordered_map<const GraphicControl *, Readable> readable;
+
+ObserverData &reading(const FormWindow &window)
+{
+    return *window.observerData();
+}
 
 KeyReport *recording(FormWindow &window)
 {
-    const auto known = reading.find(&window);
-    if (known == reading.end())
-        return nullptr;
-    const std::unique_ptr<KeyReport> &report = known->second.keyReport;
+    const std::unique_ptr<KeyReport> &report = reading(window).keyReport;
     return report && report->recording() ? report.get() : nullptr;
 }
 
@@ -64,125 +71,48 @@ void tell(QAccessibleInterface *interface, QAccessible::Event type)
 
 void announce(FormWindow &window, const std::string &text)
 {
-    reading[&window].announcement = text;
+    reading(window).announcement = text;
     if (QAccessible::isActive())
         tell(accessibleAnnouncement(window), text.empty() ? QAccessible::ObjectHide : QAccessible::ObjectShow);
 }
 
-// Follows the controls for as long as the program runs.
-class ScreenReaderObserver : public ControlObserver
-{
-public:
-    ScreenReaderObserver() { ControlObserver::set(this); }
-    // What is left of the program's windows as it ends tells nobody.
-    ~ScreenReaderObserver() { ControlObserver::set(nullptr); }
-
-    // Lets Qt make the accessible objects of the runtime's windows, once.
-    void windowMade(FormWindow &) override
-    {
-        static const bool installed = (QAccessible::installFactory(makeAccessible), true);
-        Q_UNUSED(installed);
-    }
-
-    void windowGone(FormWindow &window) override
-    {
-        const auto known = reading.find(&window);
-        if (known == reading.end())
-            return;
-        if (known->second.announcementId)
-            QAccessible::deleteAccessibleInterface(known->second.announcementId);
-        reading.erase(known);
-    }
-
-    void controlGone(GraphicControl &control) override
-    {
-        const auto known = readable.find(&control);
-        if (known == readable.end())
-            return;
-        QAccessible::deleteAccessibleInterface(known->second);
-        readable.erase(known);
-    }
-
-    // A cell or an image is named anew, a button described anew, and an
-    // announced picture announced.
-    void pictureShown(Image &image, const Spoken &before) override
-    {
-        const Spoken &spoken = image.picture().spoken();
-        if (spoken.name == before.name)
-            return;
-        KeyReport *key = recording(*image.formWindow());
-        if (key)
-            key->pictureShown(image, before);
-        if (key && spoken.announced) {
-            // Said with the rest of what the key did.
-            key->announced(spoken.name);
-            reading[image.formWindow()].announcement = std::string(spoken.name);
-        } else if (spoken.announced || before.announced) {
-            announce(*image.formWindow(), spoken.announced ? std::string(spoken.name) : std::string());
-        }
-        if (QAccessible::isActive() && (image.keyboardGrid() || AccessibleControl::speaks(image)))
-            tell(accessibleControl(image),
-                 image.accessibleName().empty() ? QAccessible::NameChanged : QAccessible::DescriptionChanged);
-    }
-
-    void captionChanged(Label &label, const std::string &previous) override
-    {
-        if (KeyReport *key = recording(*label.formWindow()))
-            key->captionChanged(label, previous);
-        if (QAccessible::isActive() && AccessibleControl::speaks(label))
-            tell(accessibleControl(label), QAccessible::NameChanged);
-    }
-
-    void cursorMoved(KeyboardGrid &grid) override
-    {
-        if (!QAccessible::isActive() || !grid.cursorShown())
-            return;
-        if (Image *image = grid.imageAt(grid.cursor()))
-            tell(accessibleControl(*image), QAccessible::Focus);
-    }
-
-    // What a key did (see KeyReport), announced by the window once the key
-    // is done. A key of a keyboard grid reports on the cell under the cursor;
-    // a key with a text of its own, that text and the window's labels.
-    void keyPressed(FormWindow &window, KeyboardGrid *grid, const std::string &text) override
-    {
-        keyDone(window);
-        if (QAccessible::isActive())
-            reading[&window].keyReport = std::make_unique<KeyReport>(window, grid, text);
-    }
-
-    void keyHeld(FormWindow &window) override { setRecording(window, false); }
-    void keyResumed(FormWindow &window) override { setRecording(window, true); }
-
-    // As the window's announcement, which a screen reader says wherever its
-    // focus is, each time it shows anew.
-    void keyDone(FormWindow &window) override
-    {
-        const auto known = reading.find(&window);
-        if (known == reading.end() || !known->second.keyReport)
-            return;
-        const std::unique_ptr<KeyReport> report = std::move(known->second.keyReport);
-        if (!known->second.announcement.empty())
-            announce(window, {});
-        announce(window, report->text());
-    }
-
-private:
-    static void setRecording(FormWindow &window, bool recording)
-    {
-        const auto known = reading.find(&window);
-        if (known != reading.end() && known->second.keyReport)
-            known->second.keyReport->setRecording(recording);
-    }
+// Linked into a program, this code follows its controls from the start.
+const ControlObserver screenReader = {
+    .windowMade = installAccessibility,
+    .windowGone = forgetWindow,
+    .controlGone = forgetAccessible,
+    .nameGiven = setAccessibleName,
+    .pictureShown = pictureShown,
+    .captionChanged = captionChanged,
+    .cursorMoved = cursorMoved,
+    .keyPressed = startReport,
+    .accessKeyPressed = startAccessKeyReport,
+    .keyHeld = holdReport,
+    .keyResumed = resumeReport,
+    .keyDone = finishReport,
 };
-
-ScreenReaderObserver observer;
+const bool following = (ControlObserver::set(&screenReader), true);
 
 } // namespace
 
+void installAccessibility(FormWindow &window)
+{
+    static const bool installed = (QAccessible::installFactory(makeAccessible), true);
+    Q_UNUSED(installed);
+    window.setObserverData(new ObserverData);
+}
+
+void forgetWindow(FormWindow &window)
+{
+    ObserverData *data = window.observerData();
+    if (data->announcementId)
+        QAccessible::deleteAccessibleInterface(data->announcementId);
+    delete data;
+}
+
 QAccessibleInterface *accessibleControl(GraphicControl &control)
 {
-    QAccessible::Id &id = readable[&control];
+    QAccessible::Id &id = readable[&control].id;
     if (id)
         return QAccessible::accessibleInterface(id);
     auto *image = dynamic_cast<Image *>(&control);
@@ -192,19 +122,111 @@ QAccessibleInterface *accessibleControl(GraphicControl &control)
     return interface;
 }
 
-const std::string &announcement(const FormWindow &window)
+void forgetAccessible(GraphicControl &control)
+{
+    const auto known = readable.find(&control);
+    if (known == readable.end())
+        return;
+    if (known->second.id)
+        QAccessible::deleteAccessibleInterface(known->second.id);
+    readable.erase(known);
+}
+
+void setAccessibleName(GraphicControl &control, const std::string &name)
+{
+    readable[&control].name = name;
+}
+
+const std::string &accessibleName(const GraphicControl &control)
 {
     static const std::string none;
-    const auto known = reading.find(&window);
-    return known == reading.end() ? none : known->second.announcement;
+    const auto known = readable.find(&control);
+    return known == readable.end() ? none : known->second.name;
+}
+
+const std::string &announcement(const FormWindow &window)
+{
+    return reading(window).announcement;
 }
 
 QAccessibleInterface *accessibleAnnouncement(FormWindow &window)
 {
-    QAccessible::Id &id = reading[&window].announcementId;
+    QAccessible::Id &id = reading(window).announcementId;
     if (!id)
         id = QAccessible::registerAccessibleInterface(new AccessibleAnnouncement(&window));
     return QAccessible::accessibleInterface(id);
+}
+
+void pictureShown(Image &image, const Spoken &before)
+{
+    const Spoken &spoken = image.picture().spoken();
+    if (spoken.name == before.name)
+        return;
+    KeyReport *key = recording(*image.formWindow());
+    if (key)
+        key->pictureShown(image, before);
+    if (key && spoken.announced) {
+        // Said with the rest of what the key did.
+        key->announced(spoken.name);
+        reading(*image.formWindow()).announcement = std::string(spoken.name);
+    } else if (spoken.announced || before.announced) {
+        announce(*image.formWindow(), spoken.announced ? std::string(spoken.name) : std::string());
+    }
+    if (QAccessible::isActive() && (image.keyboardGrid() || AccessibleControl::speaks(image)))
+        tell(accessibleControl(image),
+             accessibleName(image).empty() ? QAccessible::NameChanged : QAccessible::DescriptionChanged);
+}
+
+void captionChanged(Label &label, const std::string &previous)
+{
+    if (KeyReport *key = recording(*label.formWindow()))
+        key->captionChanged(label, previous);
+    if (QAccessible::isActive() && AccessibleControl::speaks(label))
+        tell(accessibleControl(label), QAccessible::NameChanged);
+}
+
+void startReport(FormWindow &window, KeyboardGrid *grid, const std::string &lead)
+{
+    finishReport(window);
+    if (QAccessible::isActive())
+        reading(window).keyReport = std::make_unique<KeyReport>(window, grid, lead);
+}
+
+void startAccessKeyReport(GraphicControl &control)
+{
+    startReport(*control.formWindow(), nullptr, accessibleName(control));
+}
+
+void holdReport(FormWindow &window)
+{
+    if (KeyReport *report = reading(window).keyReport.get())
+        report->setRecording(false);
+}
+
+void resumeReport(FormWindow &window)
+{
+    if (KeyReport *report = reading(window).keyReport.get())
+        report->setRecording(true);
+}
+
+// As the window's announcement, which a screen reader says wherever its
+// focus is, each time it shows anew.
+void finishReport(FormWindow &window)
+{
+    const std::unique_ptr<KeyReport> report = std::move(reading(window).keyReport);
+    if (!report)
+        return;
+    if (!announcement(window).empty())
+        announce(window, {});
+    announce(window, report->text());
+}
+
+void cursorMoved(KeyboardGrid &grid)
+{
+    if (!QAccessible::isActive() || !grid.cursorShown())
+        return;
+    if (Image *image = grid.imageAt(grid.cursor()))
+        tell(accessibleControl(*image), QAccessible::Focus);
 }
 
 } // namespace rt

@@ -1,5 +1,6 @@
 #include "accessiblecontrol.h"
 
+#include "accessibility.h"
 #include "formwindow.h"
 #include "image.h"
 #include "label.h"
@@ -22,13 +23,13 @@ bool AccessibleControl::speaks(const GraphicControl &control)
         return true;
     const Image *image = asImage(&control);
     return image && !image->keyboardGrid()
-        && (!image->accessibleName().empty() || !image->picture().spoken().name.empty());
+        && (!accessibleName(*image).empty() || !image->picture().spoken().name.empty());
 }
 
 bool AccessibleControl::isButton() const
 {
     const Image *image = asImage(control_);
-    return image && !image->accessibleName().empty();
+    return image && !accessibleName(*image).empty();
 }
 
 QWindow *AccessibleControl::window() const
@@ -51,7 +52,7 @@ QString AccessibleControl::text(QAccessible::Text t) const
     const std::string_view name = image->picture().spoken().name;
     const QString spoken = QString::fromUtf8(name.data(), qsizetype(name.size()));
     if (isButton())
-        return t == QAccessible::Name ? QString::fromStdString(image->accessibleName())
+        return t == QAccessible::Name ? QString::fromStdString(accessibleName(*image))
             : t == QAccessible::Description ? spoken : QString();
     return t == QAccessible::Name ? spoken : QString();
 }

@@ -52,7 +52,7 @@ CheckBox::CheckBox(Form &form) : WindowedControl(form, new CheckBoxWidget)
         if (!click_)
             return;
         FormWindow &window = *this->form().formWindow();
-        ControlObserver *observer = spokenClick_.empty() ? nullptr : ControlObserver::current();
+        const ControlObserver *observer = spokenClick_.empty() ? nullptr : ControlObserver::current();
         if (observer)
             observer->keyPressed(window, nullptr, spokenClick_);
         click_();

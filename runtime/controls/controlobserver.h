@@ -9,43 +9,46 @@ class GraphicControl;
 class Image;
 class KeyboardGrid;
 class Label;
+struct ObserverData;
 struct Spoken;
 
-// Whatever follows the windows and their controls from outside, as a screen
-// reader's code does: the controls tell it what becomes of them and it reads
-// them as it needs. There is one at the most, set once; while there is none,
-// the controls tell nobody.
-class ControlObserver
+// What the controls tell of what becomes of them to whatever follows them
+// from outside, as a screen reader's code does, reading them as it needs:
+// the functions they call. There is one at the most, set once; while there
+// is none, the controls tell nobody.
+struct ControlObserver
 {
-public:
-    static ControlObserver *current() { return current_; }
-    static void set(ControlObserver *observer) { current_ = observer; }
+    static const ControlObserver *current() { return current_; }
+    static void set(const ControlObserver *observer) { current_ = observer; }
 
-    virtual void windowMade(FormWindow &window) = 0;
-    virtual void windowGone(FormWindow &window) = 0;
-    virtual void controlGone(GraphicControl &control) = 0;
+    // A window's ObserverData is the observer's own: the window carries it
+    // from windowMade to windowGone.
+    void (*windowMade)(FormWindow &window);
+    void (*windowGone)(FormWindow &window);
+    void (*controlGone)(GraphicControl &control);
+    // A name of its own, which makes an image a button named for what it does.
+    void (*nameGiven)(GraphicControl &control, const std::string &name);
 
     // Told of a shown window only: before it is shown, it is being laid out.
-    virtual void pictureShown(Image &image, const Spoken &previous) = 0;
-    virtual void captionChanged(Label &label, const std::string &previous) = 0;
+    void (*pictureShown)(Image &image, const Spoken &previous);
+    void (*captionChanged)(Label &label, const std::string &previous);
     // The keyboard's cursor came to another cell, or its grid took the keyboard.
-    virtual void cursorMoved(KeyboardGrid &grid) = 0;
+    void (*cursorMoved)(KeyboardGrid &grid);
 
-    // A key goes down: a key of a keyboard grid, or a key with a text of its
-    // own (an access key, a spoken key, a click of a check box that says what
-    // it does). What its own events change belongs to the key until its
-    // release, or the press itself for a key without a release, is done;
-    // while it is held, other events (a clock's tick) change things too.
-    virtual void keyPressed(FormWindow &window, KeyboardGrid *grid, const std::string &text) = 0;
-    virtual void keyHeld(FormWindow &window) = 0;
-    virtual void keyResumed(FormWindow &window) = 0;
-    virtual void keyDone(FormWindow &window) = 0;
-
-protected:
-    ~ControlObserver() = default;
+    // A key goes down: a key of a keyboard grid, a key with a text of its own
+    // (a spoken key, a click of a check box that says what it does), or an
+    // access key that presses a control. What its own events change belongs
+    // to the key until its release, or the press itself for a key without a
+    // release, is done; while it is held, other events (a clock's tick)
+    // change things too.
+    void (*keyPressed)(FormWindow &window, KeyboardGrid *grid, const std::string &text);
+    void (*accessKeyPressed)(GraphicControl &control);
+    void (*keyHeld)(FormWindow &window);
+    void (*keyResumed)(FormWindow &window);
+    void (*keyDone)(FormWindow &window);
 
 private:
-    static inline ControlObserver *current_ = nullptr;
+    static inline const ControlObserver *current_ = nullptr;
 };
 
 } // namespace rt

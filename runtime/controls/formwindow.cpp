@@ -24,13 +24,13 @@ FormWindow::FormWindow(Form &form) : form_(form)
     // A click on the window must not take the keyboard from the control that
     // holds it; a window without such a control gets the keys all the same.
     setFocusPolicy(Qt::NoFocus);
-    if (ControlObserver *observer = ControlObserver::current())
+    if (const ControlObserver *observer = ControlObserver::current())
         observer->windowMade(*this);
 }
 
 FormWindow::~FormWindow()
 {
-    if (ControlObserver *observer = ControlObserver::current())
+    if (const ControlObserver *observer = ControlObserver::current())
         observer->windowGone(*this);
 }
 
@@ -56,21 +56,6 @@ void FormWindow::addAccessKey(int keyCode, GraphicControl *control)
 void FormWindow::addSpokenKey(int keyCode, const std::string &text)
 {
     spokenKeys_.emplace_back(keyCode, text);
-}
-
-void FormWindow::setAccessibleName(const GraphicControl *control, const std::string &name)
-{
-    std::erase_if(accessibleNames_, [control](const auto &named) { return named.first == control; });
-    if (!name.empty())
-        accessibleNames_.emplace_back(control, name);
-}
-
-const std::string &FormWindow::accessibleName(const GraphicControl *control) const
-{
-    static const std::string none;
-    const auto named = std::find_if(accessibleNames_.begin(), accessibleNames_.end(),
-                                    [control](const auto &named) { return named.first == control; });
-    return named == accessibleNames_.end() ? none : named->second;
 }
 
 void FormWindow::restack(GraphicControl *control, bool toFront)
@@ -192,24 +177,24 @@ void FormWindow::keyPressEvent(QKeyEvent *event)
     // A key held down acts once, however often the keyboard repeats it.
     if (event->isAutoRepeat())
         return;
-    ControlObserver *observer = ControlObserver::current();
     const auto access = std::find_if(accessKeys_.begin(), accessKeys_.end(),
                                      [keyCode](const auto &key) { return key.first == keyCode; });
     if (access != accessKeys_.end()) {
         heldAccessKeys_.press(keyCode, access->second);
-        if (observer)
-            observer->keyPressed(*this, nullptr, accessibleName(access->second));
+        if (const ControlObserver *observer = ControlObserver::current())
+            observer->accessKeyPressed(*access->second);
         access->second->pressInMiddle(LeftButton, shiftCode(event->modifiers()));
-        if (observer)
+        if (const ControlObserver *observer = ControlObserver::current())
             observer->keyHeld(*this);
         return;
     }
     const auto spoken = std::find_if(spokenKeys_.begin(), spokenKeys_.end(),
                                      [keyCode](const auto &key) { return key.first == keyCode; });
-    if (observer && spoken != spokenKeys_.end())
+    const ControlObserver *observer = spoken != spokenKeys_.end() ? ControlObserver::current() : nullptr;
+    if (observer)
         observer->keyPressed(*this, nullptr, spoken->second);
     form_.Form_KeyDown(keyCode, shiftCode(event->modifiers()));
-    if (observer && spoken != spokenKeys_.end())
+    if (observer)
         observer->keyDone(*this);
 }
 
@@ -220,11 +205,10 @@ void FormWindow::keyReleaseEvent(QKeyEvent *event)
         QWidget::keyReleaseEvent(event);
         return;
     }
-    ControlObserver *observer = ControlObserver::current();
-    if (observer)
+    if (const ControlObserver *observer = ControlObserver::current())
         observer->keyResumed(*this);
     (*heldAccessKeys_.release(keyCode))->releaseInMiddle(LeftButton, shiftCode(event->modifiers()));
-    if (observer)
+    if (const ControlObserver *observer = ControlObserver::current())
         observer->keyDone(*this);
 }
 
@@ -233,7 +217,7 @@ void FormWindow::changeEvent(QEvent *event)
 {
     if (event->type() == QEvent::ActivationChange && !isActiveWindow()) {
         heldAccessKeys_.clear();
-        if (ControlObserver *observer = ControlObserver::current())
+        if (const ControlObserver *observer = ControlObserver::current())
             observer->keyDone(*this);
     }
     QWidget::changeEvent(event);

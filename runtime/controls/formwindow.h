@@ -12,6 +12,7 @@ namespace rt {
 
 class Form;
 class GraphicControl;
+struct ObserverData;
 
 // The top-level widget of a Form: its client area. It paints the form's
 // graphic controls in their stacking order, hands each mouse event to the
@@ -33,10 +34,11 @@ public:
     int stackingIndex(const GraphicControl *control) const;
     void addAccessKey(int keyCode, GraphicControl *control);
     void addSpokenKey(int keyCode, const std::string &text);
-    // The name of its own that screen readers call a control by; none is empty.
-    void setAccessibleName(const GraphicControl *control, const std::string &name);
-    const std::string &accessibleName(const GraphicControl *control) const;
     const std::vector<GraphicControl *> &graphics() const { return graphics_; }
+
+    // What the control observer keeps of the window (see ControlObserver).
+    ObserverData *observerData() const { return observerData_; }
+    void setObserverData(ObserverData *data) { observerData_ = data; }
 
     // Asks for an area to be painted again; before the window is first shown
     // there is nothing to repaint, and the first paint covers everything.
@@ -66,7 +68,7 @@ private:
     std::vector<std::pair<int, GraphicControl *>> accessKeys_; // keys and the controls they press
     HeldKeys<GraphicControl *> heldAccessKeys_;
     std::vector<std::pair<int, std::string>> spokenKeys_; // keys told to screen readers, with their texts
-    std::vector<std::pair<const GraphicControl *, std::string>> accessibleNames_;
+    ObserverData *observerData_ = nullptr;
     bool painted_ = false;
 };
 

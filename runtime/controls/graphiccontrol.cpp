@@ -16,8 +16,7 @@ GraphicControl::GraphicControl(Form &form) : Control(form), window_(form.formWin
 GraphicControl::~GraphicControl()
 {
     window_->removeGraphic(this);
-    window_->setAccessibleName(this, {});
-    if (ControlObserver *observer = ControlObserver::current())
+    if (const ControlObserver *observer = ControlObserver::current())
         observer->controlGone(*this);
 }
 

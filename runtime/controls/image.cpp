@@ -23,7 +23,7 @@ void Image::setPicture(const Picture &picture)
         repaint();
     // A window tells screen readers nothing before it is shown: it is being laid out.
     if (!samePicture && formWindow()->isVisible())
-        if (ControlObserver *observer = ControlObserver::current())
+        if (const ControlObserver *observer = ControlObserver::current())
             observer->pictureShown(*this, previous);
 }
 
@@ -40,12 +40,8 @@ void Image::setAccessKeys(std::initializer_list<int> keyCodes)
 
 void Image::setAccessibleName(const std::string &name)
 {
-    formWindow()->setAccessibleName(this, name);
-}
-
-const std::string &Image::accessibleName() const
-{
-    return formWindow()->accessibleName(this);
+    if (const ControlObserver *observer = ControlObserver::current())
+        observer->nameGiven(*this, name);
 }
 
 void Image::copyFrom(const Image &other)

@@ -42,7 +42,6 @@ public:
     // A name of its own makes the image a button for screen readers, named for
     // what it does; the picture it shows then tells its state.
     void setAccessibleName(const std::string &name);
-    const std::string &accessibleName() const;
     // The keyboard grid the image lies in, if any.
     KeyboardGrid *keyboardGrid() const { return handlers_ ? handlers_->grid : nullptr; }
 

@@ -101,7 +101,7 @@ void KeyboardGrid::showCursor()
 
 void KeyboardGrid::tellCursorMoved()
 {
-    if (ControlObserver *observer = ControlObserver::current())
+    if (const ControlObserver *observer = ControlObserver::current())
         observer->cursorMoved(*this);
 }
 
@@ -189,11 +189,10 @@ void KeyboardGrid::keyPressEvent(QKeyEvent *event)
         return;
     held_.press(keyCode, elementAt(cursor_));
     FormWindow &form = *image->formWindow();
-    ControlObserver *observer = ControlObserver::current();
-    if (observer)
+    if (const ControlObserver *observer = ControlObserver::current())
         observer->keyPressed(form, this, {});
     image->pressInMiddle(key->button, shiftCode(event->modifiers()));
-    if (observer)
+    if (const ControlObserver *observer = ControlObserver::current())
         observer->keyHeld(form);
 }
 
@@ -209,12 +208,11 @@ void KeyboardGrid::keyReleaseEvent(QKeyEvent *event)
         return;
     const int index = *held_.release(keyCode);
     FormWindow &form = *static_cast<FormWindow *>(window());
-    ControlObserver *observer = ControlObserver::current();
-    if (observer)
+    if (const ControlObserver *observer = ControlObserver::current())
         observer->keyResumed(form);
     if (images_.exists(index))
         images_(index).releaseInMiddle(keyPress(keyCode)->button, shiftCode(event->modifiers()));
-    if (observer)
+    if (const ControlObserver *observer = ControlObserver::current())
         observer->keyDone(form);
 }
 
@@ -231,7 +229,7 @@ void KeyboardGrid::focusInEvent(QFocusEvent *event)
 void KeyboardGrid::focusOutEvent(QFocusEvent *)
 {
     held_.clear();
-    if (ControlObserver *observer = ControlObserver::current())
+    if (const ControlObserver *observer = ControlObserver::current())
         observer->keyDone(*static_cast<FormWindow *>(window()));
     update(cellRect(cursor_));
 }

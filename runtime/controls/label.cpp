@@ -19,7 +19,7 @@ void Label::setCaption(const std::string &caption)
     const std::string previous = std::exchange(caption_, caption);
     repaint();
     if (formWindow()->isVisible())
-        if (ControlObserver *observer = ControlObserver::current())
+        if (const ControlObserver *observer = ControlObserver::current())
             observer->captionChanged(*this, previous);
 }
 

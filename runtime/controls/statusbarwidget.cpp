@@ -27,7 +27,7 @@ std::pair<int, int> StatusBarWidget::span(std::size_t panel) const
     return {left, last ? width() - left : panels[panel].width};
 }
 
-void StatusBarWidget::paintEvent(QPaintEvent *)
+void StatusBarWidget::paintPanels()
 {
     QPainter painter(this);
     const QColor shadow = palette().color(QPalette::Dark);
