@@ -17,9 +17,9 @@ cd "$(dirname "$0")"
 packages=(build-essential dpkg-dev cmake qt6-base-dev qt6-base-private-dev libgl-dev fonts-dejavu-core
           libbenchmark-dev)
 # What the installed games on a real X display and on Wayland (weston, with
-# Qt's Wayland plugin) and the screenshots are checked with, and what reads
-# the games there as a screen reader does.
-display_packages=(xvfb xauth xdotool imagemagick weston qt6-wayland dbus at-spi2-core python3-pyatspi)
+# Qt's Wayland plugin) and the screenshots are checked with, and the screen
+# reader that plays them there, with a speech server whose voice goes nowhere.
+display_packages=(xvfb xauth xdotool imagemagick weston qt6-wayland dbus at-spi2-core orca speech-dispatcher)
 
 install_missing() {
     local missing=()

@@ -6,7 +6,8 @@
 # each is played by keys alone: in miny an arrow key brings the keyboard to
 # the field, F flags a cell, N deals again and Space starts the clock; in
 # pexeso an arrow key shows the cursor, Space turns a card and N deals again.
-# Last, check_accessibility.py reads both over the accessibility bus.
+# Last, check_orca.py plays both under the screen reader Orca and checks
+# what it says after each key.
 #
 #   check_display.sh GAMES_FOLDER
 set -u
@@ -79,7 +80,7 @@ if start pexeso Pexeso; then
     stop
 fi
 [ $status -eq 0 ] && echo "on the X display: both games start as their screenshots, the clock runs, N deals again; both play by keys"
-# What a screen reader reads of them, on the accessibility bus of a session of its own.
-dbus-run-session -- /usr/bin/python3 "$(dirname "$0")/check_accessibility.py" "$games" 2>"$scratch/bus.log" \
-    || { status=1; grep -v '^dbus-daemon' "$scratch/bus.log"; }
+# What the screen reader Orca says of them after each key, in a session of its own.
+dbus-run-session -- /usr/bin/python3 "$(dirname "$0")/check_orca.py" "$games" 2>"$scratch/orca.log" \
+    || { status=1; grep -v '^dbus-daemon' "$scratch/orca.log"; }
 exit $status
