@@ -210,7 +210,12 @@ try:
     start('speech-dispatcher', '--run-single', '--timeout', '0')
     within(10, lambda: os.path.exists(runtime + '/speech-dispatcher/speechd.sock'))
     with open(scratch + '/orca.log', 'w+') as out:
-        orca = Orca(prefs, out)  # not --replace: that ends every Orca of the user, on any display
+        # Orca runs once per user: another check's Orca (a second test run, say) is waited for,
+        # not replaced, since --replace ends every Orca of the user, on any display.
+        if not within(600, lambda: subprocess.run(['pgrep', '-u', str(os.getuid()), '-x', 'orca'],
+                                                   stdout=subprocess.DEVNULL).returncode):
+            sys.exit('FAIL: another Orca of this user has run for ten minutes')
+        orca = Orca(prefs, out)
         if not within(TIMEOUT, lambda: 'Screen reader on.' in orca.speech):
             out.seek(0)
             sys.exit('FAIL: Orca did not start (is another Orca of this user running?) ' + out.read())
