@@ -8,10 +8,7 @@
 #   check_install.sh --deb PACKAGE
 set -u
 package=
-scratch=$(mktemp -d)
-trap 'rm -rf "$scratch"' EXIT
-status=0
-fail() { echo "FAIL: $1"; status=1; }
+. "$(dirname "$0")/display_helpers.sh" identify
 
 if [ "$1" = --deb ]; then
     package=$2

@@ -7,13 +7,11 @@
 #   check_package.sh PACKAGE
 set -u
 package=$(realpath "$1")
+. "$(dirname "$0")/display_helpers.sh" dpkg-deb
 cd "$(dirname "$0")/.."
-scratch=$(mktemp -d)
-trap 'rm -rf "$scratch"' EXIT
-status=0
 
 tests/check_install.sh --deb "$package" || status=1
-lintian --fail-on error,warning "$package" || { echo "FAIL: lintian"; status=1; }
+lintian --fail-on error,warning "$package" || fail lintian
 dpkg-deb -x "$package" "$scratch/root"
 appstreamcli validate --no-net --strict "$scratch"/root/usr/share/metainfo/*.xml || status=1
 desktop-file-validate "$scratch"/root/usr/share/applications/*.desktop || status=1
@@ -25,6 +23,6 @@ export SOURCE_DATE_EPOCH=${SOURCE_DATE_EPOCH:-$(git log -1 --format=%ct)}
 (cd "$copy" && ./go package >/dev/null) || { echo "FAIL: the second build"; exit 1; }
 sha256sum "$package" "$copy"/build-release/*.deb
 [ "$(sha256sum <"$package")" = "$(sha256sum <"$copy"/build-release/*.deb)" ] \
-    || { echo "FAIL: two builds of the same sources differ"; status=1; }
+    || fail "two builds of the same sources differ"
 [ $status -eq 0 ] && echo "package: clean by lintian, appstreamcli and desktop-file-validate; reproducible"
 exit $status

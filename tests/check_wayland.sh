@@ -1,18 +1,13 @@
 #!/usr/bin/env bash
 # Starts each installed game as a native Wayland client (Qt's wayland
 # platform) of a weston of its own, as a player on a Wayland desktop runs it.
-#
-# On weston's headless backend, at output scale 1 and 2: the first frame must
-# be the committed start screenshot pixel for pixel, at scale 2 that
-# screenshot scaled up by pixel doubling (but for miny's check box, which the
-# style draws at the finer resolution), and the window must have the title,
-# app id and fixed size it has on X11.
-#
-# On weston's X11 backend inside Xvfb, with a pointer and a keyboard: a press
-# on a miny cell must start the clock and N must deal pexeso again; the
-# maximize button of the title bar, a double click on the title bar and
-# weston's keys for the maximized and the full-screen state must each leave
-# the program running with its game, at its size, and answering.
+# On weston's headless backend, at output scale 1 and 2, the first frame must
+# be the committed start screenshot (as display_helpers.sh's scaled tells) and
+# the window must ask for the title, app id and fixed size it has on X11. On
+# weston's X11 backend inside Xvfb, a press on a miny cell must start the
+# clock and N must deal pexeso again; the maximize button, a double click on
+# the title bar and weston's keys for the maximized and the full-screen state
+# must each leave the game running, at its size, and answering.
 #
 #   check_wayland.sh GAMES_FOLDER
 set -u
@@ -29,36 +24,28 @@ printf '[shell]\nbackground-color=0xff000000\nbackground-image=\npanel-position=
 weston_start() { # NAME, backend options...: a compositor on a socket of its own
     local name=$1
     weston --config="$scratch/weston.ini" --socket="$name" --idle-time=0 "${@:2}" >"$scratch/$name.log" 2>&1 &
-    weston_pid=$!
-    pids+=($weston_pid)
-    export WAYLAND_DISPLAY=$name
+    weston_pid=$! && pids+=($weston_pid) && export WAYLAND_DISPLAY=$name
     within 10 test -S "$XDG_RUNTIME_DIR/$name" || { fail "weston $* did not start"; cat "$scratch/$name.log"; return 1; }
 }
 game_start() { # program: started with Qt's protocol log
     WAYLAND_DEBUG=1 "$games/$1" >/dev/null 2>"$scratch/$1.log" &
-    game_pid=$!
-    pids+=($game_pid)
-    game=$1
+    game_pid=$! game=$1 && pids+=($game_pid)
     size=$(identify -format %wx%h "$shots/$1-start.png")
     width=${size%x*} height=${size#*x}
 }
-game_end() {
-    kill $game_pid 2>/dev/null
-    wait $game_pid 2>/dev/null
-}
+game_end() { kill $game_pid 2>/dev/null; wait $game_pid 2>/dev/null; }
 log_tail() { grep -v '^\[' "$scratch/$game.log" | tail -5; }
 
 # The window in the screen picture $scratch/screen.png at FACTOR: Qt's own
 # title bar and frame (30 and 3 pixels) around the client area. Sets x and y,
-# the frame's top left corner, and writes the client area, from the screen
-# picture or another one, to client.png.
-find_window() { # factor [picture]
+# the frame's top left corner, and writes the client area to client.png.
+find_window() { # factor
     local found
     found=$(convert "$scratch/screen.png" -bordercolor black -border 1 -format %@ info: 2>/dev/null) || return 1
     [[ $found =~ ^([0-9]+)x([0-9]+)\+([0-9]+)\+([0-9]+)$ ]] || return 1
     x=$((BASH_REMATCH[3] - 1)) y=$((BASH_REMATCH[4] - 1))
     [ "${BASH_REMATCH[1]}x${BASH_REMATCH[2]}" = "$(($1 * (width + 6)))x$(($1 * (height + 33)))" ] || return 1
-    convert "${2:-$scratch/screen.png}" -crop "$(($1 * width))x$(($1 * height))+$((x + $1 * 3))+$((y + $1 * 30))" \
+    convert "$scratch/screen.png" -crop "$(($1 * width))x$(($1 * height))+$((x + $1 * 3))+$((y + $1 * 30))" \
         +repage "$scratch/client.png"
 }
 # The client area is PICTURE (a committed screenshot or a file), but for the
@@ -72,19 +59,11 @@ matches() { # picture, rectangles...
 picture() { [ -f "$1" ] && echo "$1" || echo "$shots/$1.png"; }
 
 # --- weston headless: the pictures at 100 % and 200 %, and what the window says of itself.
-headless_screen() {
+first_frame() { # factor
     rm -f "$scratch"/pictures/*.png
     XDG_PICTURES_DIR=$scratch/pictures weston-screenshooter >/dev/null 2>&1 \
-        && mv "$scratch"/pictures/*.png "$scratch/screen.png"
-}
-first_frame() { # factor
-    headless_screen && find_window "$1" || return 1
-    # Each picture pixel a solid block; miny's check box is drawn finer.
-    local box=()
-    [[ $1 -gt 1 && $game = miny ]] && box=(-fill black -draw "rectangle $((64 * $1)),$((10 * $1)) $((121 * $1)),$((27 * $1))")
-    convert "$shots/$game-start.png" -scale "$(($1 * 100))%" "${box[@]}" "$scratch/expected.png"
-    convert "$scratch/client.png" "${box[@]}" "$scratch/taken.png"
-    compare -metric AE "$scratch/expected.png" "$scratch/taken.png" null: 2>/dev/null
+        && mv "$scratch"/pictures/*.png "$scratch/screen.png" && find_window "$1" \
+        && scaled "$shots/$game-start.png" "$scratch/client.png" "$1"
 }
 requested() { # request: the last one of its kind in Qt's protocol log
     grep -o "xdg_toplevel@[0-9]*\.$1(.*)" "$scratch/$game.log" | tail -1 | sed 's/^xdg_toplevel@[0-9]*\.//'
@@ -122,9 +101,7 @@ point() { parked=; xdotool mousemove 1200 1000 mousemove "$1" "$2"; }
 # out of the screen picture, the one farther from where the window was last
 # seen; the window is too small to reach into both.
 corners=("0 0 0,0 31,39" "1023 767 1008,728 1023,767")  # pointer x y, blacked-out rectangle
-park() { # x y
-    [ "$parked" = "$1,$2" ] || { point "$1" "$2" && xdotool mousemove 1200 1000 && sleep 0.1 && parked=$1,$2; }
-}
+park() { [ "$parked" = "$1,$2" ] || { point "$1" "$2" && xdotool mousemove 1200 1000 && sleep 0.1 && parked=$1,$2; }; }
 locate() {
     kill -0 $game_pid 2>/dev/null || return 1
     local order=(1 0) corner
@@ -182,9 +159,8 @@ for program in miny pexeso; do
             *) point "${title[@]}" && xdotool click 1 key super+shift+f ;;
         esac
         sleep 0.5
-        if ! within 5 shows "$scratch/kept.png" "${running[@]}"; then
-            fail "$game: after $action, the window is not its game at its size"; log_tail; break
-        fi
+        within 5 shows "$scratch/kept.png" "${running[@]}" \
+            || { fail "$game: after $action, the window is not its game at its size"; log_tail; break; }
         ${game}_answers || { fail "$game: after $action, the game does not answer"; log_tail; break; }
         [ $game = pexeso ] && { xdotool key n; within 5 shows pexeso-start && click 40 40; }
     done

@@ -1,4 +1,4 @@
-# What the checks of the installed games on a display share; sourced by them.
+# What the checks of the installed games and of their pictures share; sourced by them.
 #
 #   . display_helpers.sh TOOL...: fails at once when a tool is missing.
 shots=$(cd "$(dirname "${BASH_SOURCE[0]}")/../docs/screenshots" && pwd)
@@ -13,8 +13,16 @@ fail() { echo "FAIL: $1"; status=1; }
 # within SECONDS COMMAND...: retries COMMAND until it succeeds or time is up.
 within() {
     local deadline=$((SECONDS + $1))
-    until "${@:2}"; do
-        [ $SECONDS -lt $deadline ] || return 1
-        sleep 0.1
-    done
+    until "${@:2}"; do [ $SECONDS -lt $deadline ] || return 1; sleep 0.1; done
+}
+# scaled COMMITTED TAKEN FACTOR: whether every pixel of a committed screenshot
+# is a solid FACTOR x FACTOR block of the picture taken, but for miny's check
+# box, which the style draws at the finer resolution.
+scaled() {
+    local box=() f=$3
+    [[ $f -gt 1 && ${1##*/} = miny-* ]] \
+        && box=(-fill black -draw "rectangle $((64 * f)),$((10 * f)) $((121 * f)),$((27 * f))")
+    convert "$1" -scale "$((f * 100))%" "${box[@]}" "$scratch/expected.png" \
+        && convert "$2" "${box[@]}" "$scratch/taken.png" \
+        && compare -metric AE "$scratch/expected.png" "$scratch/taken.png" null: 2>/dev/null
 }

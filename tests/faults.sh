@@ -9,29 +9,27 @@
 # runs only the tests it matches, and $FAULTS_ONLY plants only the faults
 # whose description it matches.
 #
-# A fault stops at the first test that catches it. The tests run in stages,
-# the fastest first: tests whose names agree up to the first "_" (tst_*,
-# screenshots_*) make one stage, run on two cores; a test that took longer
-# than $FAULTS_ALONE seconds (10) in the run without a fault is a stage of
-# its own. The stages go in the order of their slowest test's time in that
-# run, so that the real-display checks come last, and a fault that only they
-# catch still runs them.
+# A fault stops at the first test that catches it. The tests run in stages
+# on two cores: tests whose names agree up to the first "_" (tst_*,
+# screenshots_*) make one, but a test that took longer than $FAULTS_ALONE
+# seconds (10) in the run without a fault is one of its own; the stages go in
+# the order of their slowest test's time in that run, so that the
+# real-display checks come last, and a fault that only they catch still runs them.
 set -uo pipefail
 source_dir=$(cd "${1:-$(dirname "$0")/..}" && pwd)
 scratch=${FAULTS_SCRATCH:-/tmp/faults-scratch}
-alone=${FAULTS_ALONE:-10}
 src=$scratch/src
 build=$scratch/build
 started=$EPOCHREALTIME
 
 # Seconds since a time taken from $EPOCHREALTIME, to a tenth.
 since() { awk -v from="$1" -v to="$EPOCHREALTIME" 'BEGIN { printf "%.1f", to - from }'; }
+# The tests that failed in a ctest log, joined by a separator.
+failed() { sed -n 's/^[[:space:]]*[0-9]* - \([^ ]*\) (.*/\1/p' "$1" | paste -sd"$2"; }
 
 # Only a folder this script made is ever wiped.
-if [ -e "$scratch" ] && [ ! -e "$scratch/.faults-scratch" ]; then
-    echo "$scratch exists and was not made by this script" >&2
-    exit 2
-fi
+[ ! -e "$scratch" ] || [ -e "$scratch/.faults-scratch" ] \
+    || { echo "$scratch exists and was not made by this script" >&2; exit 2; }
 mkdir -p "$src" && touch "$scratch/.faults-scratch"
 rm -rf "$scratch/incoming" && mkdir "$scratch/incoming"
 tar -C "$source_dir" --exclude=./.git --exclude='./build*' -cf - . | tar -C "$scratch/incoming" -xf -
@@ -50,38 +48,27 @@ cmake --build "$build" -j2 >"$scratch/build.log" 2>&1 || { tail -40 "$scratch/bu
 
 # Tests that fail without any fault cannot catch one: they are left out.
 (cd "$build" && ctest ${FAULTS_TESTS:+-R "$FAULTS_TESTS"} -j2) >"$scratch/clean.log" 2>&1
-left_out=$(sed -n 's/^[[:space:]]*[0-9]* - \([^ ]*\) (.*/\1/p' "$scratch/clean.log" | paste -sd"|")
+left_out=$(failed "$scratch/clean.log" "|")
 [ -z "$left_out" ] || echo "failing without a fault, left out: ${left_out//|/, }"
 
-# The stages, from ctest's own list and the times of the tests that passed:
+# The stages, from the tests that passed in ctest's order and their times:
 # one line each, the tests' names separated by "|".
 stages=$(sed -n 's/^.*Test *#\([0-9]*\): \([^ ]*\) \.*[[:space:]]*Passed[[:space:]]*\([0-9.]*\) sec$/\1 \2 \3/p' \
-    "$scratch/clean.log" | awk -v alone="$alone" '
+    "$scratch/clean.log" | sort -n | awk -v alone="${FAULTS_ALONE:-10}" '
     {
         stage = $2
         if ($3 <= alone + 0)
             sub(/_.*/, "", stage)
+        if (!(stage in members))
+            first[stage] = $1
+        else
+            members[stage] = members[stage] "|"
+        members[stage] = members[stage] $2
         if (!(stage in slowest) || $3 > slowest[stage])
             slowest[stage] = $3
-        if (!(stage in first) || $1 < first[stage])
-            first[stage] = $1
-        number[$2] = $1
-        members[stage] = members[stage] " " $2
     }
-    END {
-        for (stage in members) {
-            n = split(substr(members[stage], 2), names, " ")
-            # The members in ctest'\''s order.
-            for (i = 2; i <= n; i++)
-                for (j = i; j > 1 && number[names[j]] < number[names[j - 1]]; j--) {
-                    t = names[j]; names[j] = names[j - 1]; names[j - 1] = t
-                }
-            line = names[1]
-            for (i = 2; i <= n; i++)
-                line = line "|" names[i]
-            printf "%012.3f %06d %s\n", slowest[stage], first[stage], line
-        }
-    }' | sort | cut -d' ' -f3)
+    END { for (stage in members) printf "%012.3f %06d %s\n", slowest[stage], first[stage], members[stage] }' \
+    | sort | cut -d' ' -f3)
 [ -n "$stages" ] || { echo "no test passes without a fault"; exit 2; }
 # Every test that passed is in a stage, or a fault could slip past it.
 passed=$(sed -n 's/.* tests passed, \([0-9]*\) tests\{0,1\} failed out of \([0-9]*\)$/\2 - \1/p' "$scratch/clean.log")
@@ -94,23 +81,17 @@ echo "built and tested without a fault in $(since "$started") s"
 
 # Runs the stages in turn until one fails; the tests that failed are in $by.
 suite() {
-    local stage out=$scratch/stage.log
-    by=
+    local stage status
     while read -r stage; do
         stage=$(sed 's/[][\\.*+?^$(){}]/\\&/g' <<<"$stage")
-        (cd "$build" && ctest -R "^(${stage})\$" -j2 --stop-on-failure) >"$out" 2>&1
-        local status=$?
-        cat "$out" >>"$scratch/fault.log"
-        if [ $status -ne 0 ]; then
-            by=$(sed -n 's/^[[:space:]]*[0-9]* - \([^ ]*\) (.*/\1/p' "$out" | paste -sd,)
-            by=${by:-ctest}
-            return 1
-        fi
+        (cd "$build" && ctest -R "^(${stage})\$" -j2 --stop-on-failure) >"$scratch/stage.log" 2>&1
+        status=$?
+        cat "$scratch/stage.log" >>"$scratch/fault.log"
+        [ $status -eq 0 ] || { by=$(failed "$scratch/stage.log" ,); by=${by:-ctest}; return 1; }
     done <<<"$stages"
 }
 
-caught=0
-missed=0
+caught=0 missed=0
 original=$scratch/original
 trap '[ -n "${file:-}" ] && [ -f "$original" ] && cp "$original" "$src/$file"' EXIT
 
@@ -119,19 +100,13 @@ trap '[ -n "${file:-}" ] && [ -f "$original" ] && cp "$original" "$src/$file"' E
 fault() {
     local description=$1 result from=$EPOCHREALTIME
     [[ $description =~ ${FAULTS_ONLY:-.} ]] || return 0
-    file=$2
-    by=
+    file=$2 by=
     cp "$src/$file" "$original"
     perl -0pi -e "$3" "$src/$file"
-    if cmp -s "$src/$file" "$original"; then
-        result="NOT APPLIED"
-    elif ! cmake --build "$build" -j2 >"$scratch/fault.log" 2>&1; then
-        result="BUILD FAILED"
-    elif suite; then
-        result="MISSED"
-    else
-        result="caught"
-    fi
+    if cmp -s "$src/$file" "$original"; then result="NOT APPLIED"
+    elif ! cmake --build "$build" -j2 >"$scratch/fault.log" 2>&1; then result="BUILD FAILED"
+    elif suite; then result=MISSED
+    else result=caught; fi
     cp "$original" "$src/$file"
     file=
     [ "$result" = caught ] && caught=$((caught + 1)) || missed=$((missed + 1))

@@ -1,26 +1,19 @@
 #include "minyfield.h"
 
-#include <QRandomGenerator>
 #include <QTimer>
-#include <QWidget>
 
 #include <algorithm>
 #include <array>
-#include <deque>
 
 namespace support {
 
-std::unique_ptr<miny::Form1> seededMineGame(std::uint32_t seed, bool ticked)
+std::unique_ptr<miny::Form1> seededMineGame(std::uint32_t seed)
 {
     useSeed(seed);
     auto form = std::make_unique<miny::Form1>();
     form->Load();
     if (auto *timer = form->window()->findChild<QTimer *>())
         timer->stop();
-    if (!ticked) {
-        form->Check1.setValue(0);
-        form->novahra();
-    }
     return form;
 }
 
@@ -44,36 +37,14 @@ std::vector<Cell> packedTopLeft(int total)
     return mines;
 }
 
-// The pictures of Image2(0) to Image2(14), by handle.
-static std::array<long, 15> cellPictures(miny::Form1 &form)
-{
-    std::array<long, 15> handles{};
-    for (int k = 0; k <= 14; ++k)
-        handles[k] = form.Image2(k).picture().Handle();
-    return handles;
-}
-
-static int elementShowing(const std::array<long, 15> &pictures, miny::Form1 &form, int n)
-{
-    const auto at = std::find(pictures.begin(), pictures.end(), form.Image3(n).picture().Handle());
-    return at == pictures.end() ? -1 : int(at - pictures.begin());
-}
-
-int shownElement(miny::Form1 &form, int n)
-{
-    return elementShowing(cellPictures(form), form, n);
-}
-
 template <typename Visit>
 static void forEachNeighbour(const Cell &cell, Visit visit)
 {
-    for (int dr = -1; dr <= 1; ++dr)
-        for (int dc = -1; dc <= 1; ++dc) {
-            const int col = cell.first + dc;
-            const int row = cell.second + dr;
-            if ((dc || dr) && col >= 0 && col < 20 && row >= 0 && row < 20)
-                visit(Cell{col, row});
-        }
+    for (int d = 0; d < 9; ++d) {
+        const Cell next{cell.first + d % 3 - 1, cell.second + d / 3 - 1};
+        if (d != 4 && next.first >= 0 && next.first < 20 && next.second >= 0 && next.second < 20)
+            visit(next);
+    }
 }
 
 int neighbouringMines(miny::Form1 &form, const Cell &cell)
@@ -83,40 +54,24 @@ int neighbouringMines(miny::Form1 &form, const Cell &cell)
     return mines;
 }
 
-std::set<Cell> expectedOpening(miny::Form1 &form, const Cell &start)
-{
-    std::set<Cell> opened;
-    std::deque<Cell> queue{start};
-    for (; !queue.empty(); queue.pop_front()) {
-        const Cell cell = queue.front();
-        if (opened.count(cell) || form.state(cell.first, cell.second) == 0 || form.cellshows(element(cell), 10))
-            continue;
-        opened.insert(cell);
-        if (neighbouringMines(form, cell) == 0)
-            forEachNeighbour(cell, [&](const Cell &next) { queue.push_back(next); });
-    }
-    return opened;
-}
-
 // A cell is uncovered (state 0, no mine, the picture of its count) or covered
 // (state -1, content "nic" unless a mine, and while the game lasts a covered,
 // flagged or question-marked picture).
 QString brokenInvariant(miny::Form1 &form)
 {
-    const std::array<long, 15> pictures = cellPictures(form);
-    const int playing = form.playing.value();
-    const int finished = form.finished.value();
-    const int total = form.minetotal.value();
+    std::array<long, 15> pictures; // Image2's by handle, 15 for none: every cell is looked up in them
+    for (int k = 0; k <= 14; ++k)
+        pictures[k] = form.Image2(k).picture().Handle();
+    const int playing = form.playing.value(), finished = form.finished.value(), total = form.minetotal.value();
     if ((playing != 0 && playing != rt::True) || (finished != 0 && finished != rt::True) || (playing && finished))
         return QString("phase %1, %2").arg(playing).arg(finished);
     if ((total != 27 && total != 54) || form.minesleft.value() > total)
         return QString("%1 mines left of %2").arg(form.minesleft.value()).arg(total);
-    int mines = 0;
-    int flags = 0;
+    int mines = 0, flags = 0;
     for (int n = 0; n < 400; ++n) {
         const std::string &content = form.content(n % 20, n / 20);
         const int state = form.state(n % 20, n / 20).value();
-        const int shown = elementShowing(pictures, form, n + 1);
+        const int shown = int(std::ranges::find(pictures, form.Image3(n + 1).picture().Handle()) - pictures.begin());
         const int count = state == 0 ? neighbouringMines(form, {n % 20, n / 20}) : 0;
         mines += content == "mina";
         flags += shown == 10;
@@ -138,10 +93,8 @@ void MinyPlayer::playOneEvent(QRandomGenerator &chance)
 {
     const int kind = chance.bounded(1000);
     if (kind < 800) {
-        const int n = 1 + chance.bounded(400);
-        const int button = std::array{1, 1, 1, 2, 2, 4}[chance.bounded(6)];
-        form_.Image3_MouseDown(n, button, 0, 0, 0);
-        form_.Image3_MouseUp(n, button, 0, 0, 0);
+        const int n = chance.bounded(400);
+        press(form_, {n % 20, n / 20}, std::array{1, 1, 1, 2, 2, 4}[chance.bounded(6)]);
     } else if (kind < 820) {
         form_.Image1_MouseDown(5, 1 << chance.bounded(3), 0, 0, 0);
         form_.Image1_MouseUp(5, 1, 0, 0, 0);

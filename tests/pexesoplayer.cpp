@@ -1,9 +1,5 @@
 #include "pexesoplayer.h"
 
-#include <QRandomGenerator>
-#include <QTest>
-#include <QWidget>
-
 namespace support {
 
 PexesoSnapshot snapshot(pexeso::Form1 &form)
@@ -25,14 +21,6 @@ std::vector<int> placesOf(pexeso::Form1 &form, int value)
         if (form.cardof(n) == value)
             places.push_back(n);
     return places;
-}
-
-int shownSource(pexeso::Form1 &form, int place)
-{
-    for (int k = 0; k <= 19; ++k)
-        if (form.Image3(place).picture().Handle() == form.Image2(k).picture().Handle())
-            return k;
-    return -1;
 }
 
 // Each value lies on two places and both leave the table together; a place

@@ -10,8 +10,7 @@ namespace support {
 // Everything a click or a key can change in the memory game.
 struct PexesoSnapshot
 {
-    std::vector<int> cardof;
-    std::vector<int> removed;
+    std::vector<int> cardof, removed;
     std::vector<long> pictures;
     std::vector<int> counters; // pairsleft, turned, firstcard, secondcard
     bool operator==(const PexesoSnapshot &) const = default;
@@ -19,8 +18,7 @@ struct PexesoSnapshot
 
 PexesoSnapshot snapshot(pexeso::Form1 &form);
 std::vector<int> placesOf(pexeso::Form1 &form, int value);
-// The element of Image2 whose picture place n shows, or -1.
-int shownSource(pexeso::Form1 &form, int place);
+inline int shownSource(pexeso::Form1 &form, int place) { return showing(form.Image2, form.Image3(place), 19); }
 // Every rule that must hold between events; an empty text when all hold.
 QString brokenInvariant(pexeso::Form1 &form);
 
@@ -43,8 +41,7 @@ private:
     const MessageRecorder &messages_;
     bool realEvents_;
     QString eventProblem_;
-    int wins_ = 0;
-    int winsThisGame_ = 0;
+    int wins_ = 0, winsThisGame_ = 0;
 };
 
 } // namespace support

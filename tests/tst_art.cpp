@@ -13,12 +13,8 @@
 
 namespace {
 
-const QRgb Black = qRgb(0, 0, 0);
-const QRgb Grey = qRgb(128, 128, 128);
-const QRgb Silver = qRgb(192, 192, 192);
-const QRgb White = qRgb(255, 255, 255);
-const QRgb Red = qRgb(255, 0, 0);
-const QRgb Yellow = qRgb(255, 255, 0);
+const QRgb Black = qRgb(0, 0, 0), Grey = qRgb(128, 128, 128), Silver = qRgb(192, 192, 192);
+const QRgb White = qRgb(255, 255, 255), Red = qRgb(255, 0, 0), Yellow = qRgb(255, 255, 0);
 constexpr int Cell = 15;
 
 const QStringList CellPictures = {
@@ -156,8 +152,7 @@ private slots:
         QFETCH(QString, fileName);
         QFETCH(QRgb, flatGround);
         const QImage cell = miny(fileName);
-        const QRgb light = flatGround ? flatGround : White;
-        const QRgb dark = flatGround ? flatGround : Grey;
+        const QRgb light = flatGround ? flatGround : White, dark = flatGround ? flatGround : Grey;
         for (int i = 0; i < Cell - 1; ++i)
             QVERIFY(cell.pixel(i, 0) == light && cell.pixel(0, i) == light && cell.pixel(i + 1, Cell - 1) == dark
                     && cell.pixel(Cell - 1, i + 1) == dark);

@@ -1,6 +1,5 @@
 #include "pixelfont.h"
 
-#include <QImage>
 #include <QPainter>
 #include <QtTest>
 
@@ -9,7 +8,6 @@ namespace {
 constexpr int margin = 3;
 const QColor paper(0, 128, 0);
 const QColor ink(255, 255, 128);
-
 
 const rt::PixelFont &font = rt::PixelFont::standard();
 

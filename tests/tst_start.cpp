@@ -2,53 +2,35 @@
 // them, the keyboard's cursor on every picture, the mine counter's captions,
 // the deal of the cards, the seeding of the random source and the card
 // table's height.
+#include "keyboardgrid.h"
 #include "minyfield.h"
 #include "pexesoplayer.h"
-#include "screenreader.h"
-
-#include "keyboardgrid.h"
-
-
-#include <QTest>
-#include <QWidget>
-
-#include <memory>
 
 namespace {
-
-// Counts the clock seedings, so that a test can tell a new deal from a reseed.
-class CountingRandom : public rt::LcgRandom
-{
-public:
-    explicit CountingRandom(int &seedings) : rt::LcgRandom(777), seedings_(seedings) {}
-    void randomize() override { ++seedings_; }
-
-private:
-    int &seedings_;
-};
 
 // A loaded game of either kind: its window, its cells or card places, their
 // picture sources, and the element of the first cell.
 struct Game
 {
     std::unique_ptr<rt::Form> form;
-    rt::ImageArray *cells;
-    rt::ImageArray *sources;
+    rt::ImageArray *cells, *sources;
     int first;
 };
+
+template <typename Form> Game loaded(std::unique_ptr<Form> game, int first)
+{
+    rt::ImageArray *cells = &game->Image3, *sources = &game->Image2;
+    return {std::move(game), cells, sources, first};
+}
 
 Game loadGame(bool cards)
 {
     support::useSeed(1);
-    if (cards) {
-        auto game = std::make_unique<pexeso::Form1>();
-        game->Load();
-        rt::ImageArray *cells = &game->Image3, *sources = &game->Image2;
-        return {std::move(game), cells, sources, 0};
-    }
-    auto game = support::seededMineGame(1);
-    rt::ImageArray *cells = &game->Image3, *sources = &game->Image2;
-    return {std::move(game), cells, sources, 1};
+    if (!cards)
+        return loaded(support::seededMineGame(1), 1);
+    auto game = std::make_unique<pexeso::Form1>();
+    game->Load();
+    return loaded(std::move(game), 0);
 }
 
 QImage render(QWidget *window, int scale)
@@ -60,47 +42,26 @@ QImage render(QWidget *window, int scale)
     return image;
 }
 
-// A change anyone sees: one of the colour channels moves by half its range.
-bool standsOut(QRgb a, QRgb b)
+// Whether the cursor over a cell stands out all round it, every pixel along
+// each edge of the cell or the one just inside it, the corners aside, and
+// changes nothing else on the field. A change anyone sees: one of the colour
+// channels moves by half its range.
+bool cursorAround(const QImage &with, const QImage &without, const QRect &cell, const QRect &field)
 {
-    return std::max({std::abs(qRed(a) - qRed(b)), std::abs(qGreen(a) - qGreen(b)), std::abs(qBlue(a) - qBlue(b))})
-        >= 128;
-}
-
-// Whether every pixel along each edge of the cell, or the one just inside
-// it, stands out from what lies beneath, the corners aside.
-bool allRound(const QImage &with, const QImage &without, const QRect &cell)
-{
-    const auto either = [&](QPoint at, QPoint inward) {
-        return standsOut(with.pixel(at), without.pixel(at)) || standsOut(with.pixel(at + inward), without.pixel(at + inward));
+    const auto seen = [&](QPoint at) {
+        const QRgb a = with.pixel(at), b = without.pixel(at);
+        return std::max({std::abs(qRed(a) - qRed(b)), std::abs(qGreen(a) - qGreen(b)), std::abs(qBlue(a) - qBlue(b))})
+            >= 128;
     };
-    for (int x = cell.left() + 1; x < cell.right(); ++x)
-        if (!either({x, cell.top()}, {0, 1}) || !either({x, cell.bottom()}, {0, -1}))
-            return false;
-    for (int y = cell.top() + 1; y < cell.bottom(); ++y)
-        if (!either({cell.left(), y}, {1, 0}) || !either({cell.right(), y}, {-1, 0}))
-            return false;
-    return true;
-}
-
-// Nothing else on the field changed.
-bool onlyInside(const QImage &with, const QImage &without, const QRect &cell, const QRect &field)
-{
     for (int y = field.top(); y <= field.bottom(); ++y)
-        for (int x = field.left(); x <= field.right(); ++x)
-            if (!cell.contains(x, y) && with.pixel(x, y) != without.pixel(x, y))
+        for (int x = field.left(); x <= field.right(); ++x) {
+            const QPoint at(x, y), inward(x == cell.left() ? 1 : x == cell.right() ? -1 : 0,
+                                          y == cell.top() ? 1 : y == cell.bottom() ? -1 : 0);
+            const bool edge = (inward.x() == 0) != (inward.y() == 0); // the corners aside
+            if (!cell.contains(at) ? with.pixel(at) != without.pixel(at) : edge && !seen(at) && !seen(at + inward))
                 return false;
+        }
     return true;
-}
-
-// A fixed window with a title, a minimize button, no maximize button and an icon.
-void verifyWindow(QWidget *window, const QString &title)
-{
-    QCOMPARE(window->windowTitle(), title);
-    QVERIFY(!(window->windowFlags() & Qt::WindowMaximizeButtonHint));
-    QVERIFY(window->windowFlags() & Qt::WindowMinimizeButtonHint);
-    QCOMPARE(window->minimumSize(), window->maximumSize());
-    QVERIFY(!window->windowIcon().isNull());
 }
 
 } // namespace
@@ -141,11 +102,12 @@ private slots:
             QCOMPARE(form.cardof(second[k]).value(), 2 + k / 2);
     }
 
-    // Only the start-up seeds the random source: later deals draw on.
-    void seededOnce()
+    // Only the start-up seeds the random source: later deals draw on. The mine
+    // game's window is sized around the field; its clock ticks each second.
+    void startUp()
     {
         int seedings = 0;
-        rt::setRandomSource(std::make_unique<CountingRandom>(seedings));
+        rt::setRandomSource(std::make_unique<support::SeededRandom>(777, &seedings));
         pexeso::Form1 cards;
         miny::Form1 mines;
         QCOMPARE(seedings, 0);
@@ -154,17 +116,9 @@ private slots:
         cards.Form_KeyDown(78, 0);
         mines.novahra();
         QCOMPARE(seedings, 2);
-        const QString broken = support::brokenInvariant(cards) + support::brokenInvariant(mines);
-        QVERIFY2(broken.isEmpty(), qPrintable(broken));
-    }
-
-    // The mine game's window is sized around the field; its clock ticks each second.
-    void minyWindow()
-    {
-        auto form = support::seededMineGame(1);
-        verifyWindow(form->window(), "Miny");
-        QCOMPARE(QSizeF(form->Width(), form->Height()), QSizeF(4590, 5340));
-        QCOMPARE(form->Timer1.Interval(), 1000);
+        QCOMPARE(QSizeF(mines.Width(), mines.Height()), QSizeF(4590, 5340));
+        QCOMPARE(mines.Timer1.Interval(), 1000);
+        QCOMPARE(support::brokenInvariant(cards) + support::brokenInvariant(mines), QString());
     }
 
     // 1 mina, 2 to 4 miny, otherwise min; above 20 the last digit decides,
@@ -189,21 +143,9 @@ private slots:
         QCOMPARE(QString::fromStdString(form->Label1.Caption()), caption);
     }
 
-    // 36 places and 90 tiles; before the deal, place 0 shows its own copy of the back.
-    void pexesoWindow()
-    {
-        support::useSeed(1);
-        pexeso::Form1 form;
-        QVERIFY(form.Image3(0).picture().Handle() != form.Image2(1).picture().Handle());
-        QCOMPARE(form.Image3(0).picture().image(), form.Image2(1).picture().image());
-        form.Load();
-        verifyWindow(form.window(), "Pexeso");
-        QCOMPARE(form.Image3.upperBound(), 35);
-        QCOMPARE(form.Image1.upperBound(), 90);
-    }
-
-    // What a screen reader finds as each window starts: its controls in the
-    // order in which they lie, the field or the cards as a grid of cells in
+    // Each window as it starts: a fixed one with a title, a minimize button, no
+    // maximize button and an icon. What a screen reader finds: its controls in
+    // the order in which they lie, the field or the cards as a grid of cells in
     // reading order, each where it lies on screen, named by its picture and
     // described by its column and row, and what it says of each picture of
     // the set and of the face button's.
@@ -240,8 +182,11 @@ private slots:
             }
         QCOMPARE(spoken, pictures);
         QWidget *window = game.form->window();
-        game.form->Show();
-        QVERIFY(QTest::qWaitForWindowExposed(window));
+        QVERIFY(support::showAndWait(*game.form));
+        QCOMPARE(window->windowTitle(), QString(cards ? "Pexeso" : "Miny"));
+        QCOMPARE(window->windowFlags() & (Qt::WindowMaximizeButtonHint | Qt::WindowMinimizeButtonHint),
+                 Qt::WindowFlags(Qt::WindowMinimizeButtonHint));
+        QVERIFY(window->minimumSize() == window->maximumSize() && !window->windowIcon().isNull());
         QCOMPARE(support::ScreenReader::outline(window), outline);
         QAccessibleInterface *grid = support::ScreenReader::grid(window);
         const int columns = cards ? 6 : 20;
@@ -281,40 +226,43 @@ private slots:
         rt::Image &cell = (*game.cells)(game.first);
         cell.setPicture((*game.sources)(picture).picture());
         QWidget *window = game.form->window();
-        game.form->Show();
-        QVERIFY(QTest::qWaitForWindowActive(window));
+        QVERIFY(support::showAndWait(*game.form));
         const QImage without = render(window, 1);
         support::keyClick(window, Qt::Key_Down);
         const QImage with = render(window, 1);
         const QRect area = cell.pixelRect();
-        QVERIFY(allRound(with, without, area));
-        QVERIFY(onlyInside(with, without, area, game.cells->keyboardGrid()->geometry()));
+        QVERIFY(cursorAround(with, without, area, game.cells->keyboardGrid()->geometry()));
         const QRect around = area.adjusted(-2, -2, 2, 2) & window->rect();
         const QRect doubled(around.topLeft() * 2, around.size() * 2);
         QCOMPARE(render(window, 2).copy(doubled), with.copy(around).scaled(doubled.size()));
     }
 
-    // The card table grows only when the grid's bottom (6480 twips) passes its height.
-    void pexesoHeight_data()
+    // Before the deal, place 0 shows its own copy of the back; then there are
+    // 36 places and 90 tiles, and the card table has grown only if the grid's
+    // bottom (6480 twips) passed its height.
+    void pexesoLoad_data()
     {
-        QTest::addColumn<float>("heightBefore");
-        QTest::addColumn<float>("statusBarHeight");
-        QTest::addColumn<float>("heightAfter");
+        for (const char *column : {"heightBefore", "statusBarHeight", "heightAfter"})
+            QTest::addColumn<float>(column);
         QTest::newRow("as designed") << 5985.f << 225.f << 7155.f;
         QTest::newRow("taller status bar") << 5985.f << 300.f << 7230.f;
         QTest::newRow("exactly the grid's bottom") << 6480.f << 225.f << 6480.f;
     }
-    void pexesoHeight()
+    void pexesoLoad()
     {
         QFETCH(float, heightBefore);
         QFETCH(float, statusBarHeight);
         QFETCH(float, heightAfter);
         support::useSeed(1);
         pexeso::Form1 form;
+        QVERIFY(form.Image3(0).picture().Handle() != form.Image2(1).picture().Handle());
+        QCOMPARE(form.Image3(0).picture().image(), form.Image2(1).picture().image());
         form.StatusBar1.setHeight(statusBarHeight);
         form.setHeight(heightBefore);
         form.Load();
         QCOMPARE(form.Height(), heightAfter);
+        QCOMPARE(form.Image3.upperBound(), 35);
+        QCOMPARE(form.Image1.upperBound(), 90);
     }
 };
 
