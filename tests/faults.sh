@@ -206,7 +206,7 @@ fault "what a press did to the cell not said" runtime/accessibility/keyreport.cp
 fault "the counter not said after a flag" runtime/accessibility/keyreport.cpp 's/if \(all \|\| \(changed/if (all || (false \&\& changed/'
 fault "an opening's count not said" miny/form1_design.cpp 's/\{"zakryté", false, "odkrytých polí"\}/{"zakryté"}/'
 fault "a pair not told from two different cards" runtime/accessibility/keyreport.cpp 's/\? spoken\.same : spoken\.other/? spoken.same : spoken.same/'
-fault "a key's report told before its release" runtime/controls/keyboardgrid.cpp 's/observer->keyHeld\(form\);/observer->keyDone(form);/'
+fault "a key's report told before its release" runtime/controls/keyboardgrid.cpp 's/ControlObserver::keyHeld, form\);/ControlObserver::keyDone, form);/'
 fault "the cursor's focus told before the toolkit's" runtime/controls/keyboardgrid.cpp 's/QTimer::singleShot\(0, this, \[this\] \{ tellCursorMoved\(\); \}\);/tellCursorMoved();/'
 fault "a lost mine game not announced" miny/form1_design.cpp 's/\{"prohra", true\}/{"prohra"}/'
 fault "pictures laid out before the window shows are told" runtime/controls/image.cpp 's/if \(!samePicture && formWindow\(\)->isVisible\(\)\)/if (!samePicture)/'

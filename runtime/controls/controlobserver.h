@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <utility>
 
 namespace rt {
 
@@ -20,6 +21,13 @@ struct ControlObserver
 {
     static const ControlObserver *current() { return current_; }
     static void set(const ControlObserver *observer) { current_ = observer; }
+    // Calls one of the observer's functions, if there is an observer.
+    template <typename... Parameters, typename... Arguments>
+    static void tell(void (*ControlObserver::*event)(Parameters...), Arguments &&...arguments)
+    {
+        if (current_)
+            (current_->*event)(std::forward<Arguments>(arguments)...);
+    }
 
     // A window's ObserverData is the observer's own: the window carries it
     // from windowMade to windowGone.

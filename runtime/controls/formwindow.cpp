@@ -24,14 +24,12 @@ FormWindow::FormWindow(Form &form) : form_(form)
     // A click on the window must not take the keyboard from the control that
     // holds it; a window without such a control gets the keys all the same.
     setFocusPolicy(Qt::NoFocus);
-    if (const ControlObserver *observer = ControlObserver::current())
-        observer->windowMade(*this);
+    ControlObserver::tell(&ControlObserver::windowMade, *this);
 }
 
 FormWindow::~FormWindow()
 {
-    if (const ControlObserver *observer = ControlObserver::current())
-        observer->windowGone(*this);
+    ControlObserver::tell(&ControlObserver::windowGone, *this);
 }
 
 void FormWindow::addGraphic(GraphicControl *control)
@@ -181,11 +179,9 @@ void FormWindow::keyPressEvent(QKeyEvent *event)
                                      [keyCode](const auto &key) { return key.first == keyCode; });
     if (access != accessKeys_.end()) {
         heldAccessKeys_.press(keyCode, access->second);
-        if (const ControlObserver *observer = ControlObserver::current())
-            observer->accessKeyPressed(*access->second);
+        ControlObserver::tell(&ControlObserver::accessKeyPressed, *access->second);
         access->second->pressInMiddle(LeftButton, shiftCode(event->modifiers()));
-        if (const ControlObserver *observer = ControlObserver::current())
-            observer->keyHeld(*this);
+        ControlObserver::tell(&ControlObserver::keyHeld, *this);
         return;
     }
     const auto spoken = std::find_if(spokenKeys_.begin(), spokenKeys_.end(),
@@ -205,11 +201,9 @@ void FormWindow::keyReleaseEvent(QKeyEvent *event)
         QWidget::keyReleaseEvent(event);
         return;
     }
-    if (const ControlObserver *observer = ControlObserver::current())
-        observer->keyResumed(*this);
+    ControlObserver::tell(&ControlObserver::keyResumed, *this);
     (*heldAccessKeys_.release(keyCode))->releaseInMiddle(LeftButton, shiftCode(event->modifiers()));
-    if (const ControlObserver *observer = ControlObserver::current())
-        observer->keyDone(*this);
+    ControlObserver::tell(&ControlObserver::keyDone, *this);
 }
 
 // A key released in another window, a message box say, leaves nothing behind.
@@ -217,8 +211,7 @@ void FormWindow::changeEvent(QEvent *event)
 {
     if (event->type() == QEvent::ActivationChange && !isActiveWindow()) {
         heldAccessKeys_.clear();
-        if (const ControlObserver *observer = ControlObserver::current())
-            observer->keyDone(*this);
+        ControlObserver::tell(&ControlObserver::keyDone, *this);
     }
     QWidget::changeEvent(event);
 }

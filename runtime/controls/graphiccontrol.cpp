@@ -16,8 +16,7 @@ GraphicControl::GraphicControl(Form &form) : Control(form), window_(form.formWin
 GraphicControl::~GraphicControl()
 {
     window_->removeGraphic(this);
-    if (const ControlObserver *observer = ControlObserver::current())
-        observer->controlGone(*this);
+    ControlObserver::tell(&ControlObserver::controlGone, *this);
 }
 
 void GraphicControl::ZOrder(int position)

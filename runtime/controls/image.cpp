@@ -23,8 +23,7 @@ void Image::setPicture(const Picture &picture)
         repaint();
     // A window tells screen readers nothing before it is shown: it is being laid out.
     if (!samePicture && formWindow()->isVisible())
-        if (const ControlObserver *observer = ControlObserver::current())
-            observer->pictureShown(*this, previous);
+        ControlObserver::tell(&ControlObserver::pictureShown, *this, previous);
 }
 
 void Image::setHandlers(std::shared_ptr<const Handlers> handlers)
@@ -40,8 +39,7 @@ void Image::setAccessKeys(std::initializer_list<int> keyCodes)
 
 void Image::setAccessibleName(const std::string &name)
 {
-    if (const ControlObserver *observer = ControlObserver::current())
-        observer->nameGiven(*this, name);
+    ControlObserver::tell(&ControlObserver::nameGiven, *this, name);
 }
 
 void Image::copyFrom(const Image &other)

@@ -101,8 +101,7 @@ void KeyboardGrid::showCursor()
 
 void KeyboardGrid::tellCursorMoved()
 {
-    if (const ControlObserver *observer = ControlObserver::current())
-        observer->cursorMoved(*this);
+    ControlObserver::tell(&ControlObserver::cursorMoved, *this);
 }
 
 void KeyboardGrid::pressed(int index)
@@ -189,11 +188,9 @@ void KeyboardGrid::keyPressEvent(QKeyEvent *event)
         return;
     held_.press(keyCode, elementAt(cursor_));
     FormWindow &form = *image->formWindow();
-    if (const ControlObserver *observer = ControlObserver::current())
-        observer->keyPressed(form, this, {});
+    ControlObserver::tell(&ControlObserver::keyPressed, form, this, std::string());
     image->pressInMiddle(key->button, shiftCode(event->modifiers()));
-    if (const ControlObserver *observer = ControlObserver::current())
-        observer->keyHeld(form);
+    ControlObserver::tell(&ControlObserver::keyHeld, form);
 }
 
 // The release goes to the element the key pressed, wherever the cursor is now.
@@ -208,12 +205,10 @@ void KeyboardGrid::keyReleaseEvent(QKeyEvent *event)
         return;
     const int index = *held_.release(keyCode);
     FormWindow &form = *static_cast<FormWindow *>(window());
-    if (const ControlObserver *observer = ControlObserver::current())
-        observer->keyResumed(form);
+    ControlObserver::tell(&ControlObserver::keyResumed, form);
     if (images_.exists(index))
         images_(index).releaseInMiddle(keyPress(keyCode)->button, shiftCode(event->modifiers()));
-    if (const ControlObserver *observer = ControlObserver::current())
-        observer->keyDone(form);
+    ControlObserver::tell(&ControlObserver::keyDone, form);
 }
 
 void KeyboardGrid::focusInEvent(QFocusEvent *event)
@@ -229,8 +224,7 @@ void KeyboardGrid::focusInEvent(QFocusEvent *event)
 void KeyboardGrid::focusOutEvent(QFocusEvent *)
 {
     held_.clear();
-    if (const ControlObserver *observer = ControlObserver::current())
-        observer->keyDone(*static_cast<FormWindow *>(window()));
+    ControlObserver::tell(&ControlObserver::keyDone, *static_cast<FormWindow *>(window()));
     update(cellRect(cursor_));
 }
 

@@ -19,8 +19,7 @@ void Label::setCaption(const std::string &caption)
     const std::string previous = std::exchange(caption_, caption);
     repaint();
     if (formWindow()->isVisible())
-        if (const ControlObserver *observer = ControlObserver::current())
-            observer->captionChanged(*this, previous);
+        ControlObserver::tell(&ControlObserver::captionChanged, *this, previous);
 }
 
 void Label::setBackColor(Color color)
